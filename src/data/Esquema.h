@@ -1,0 +1,17 @@
+#pragma once
+// Creating a database from the project's schema script.
+
+#include <QString>
+#include <QStringList>
+
+// The statements of a script: split at ';' outside quotes and comments,
+// comments dropped, blank statements left out.
+QStringList ComandosDoScript(const QString &script);
+
+// The schema script shipped with the program (db/schema.sql).
+QString ScriptEsquema();
+
+// Creates the database (embedded path or host:path) and runs the schema
+// script on it. Refuses a local file that already exists.
+void CriaBancoComEsquema(const QString &nome, const QString &usuario, const QString &senha,
+                         const QString &script = ScriptEsquema());
