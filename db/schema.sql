@@ -163,7 +163,7 @@ CREATE VIEW obitos_lcodigo (obl_codigo, obl_ultimocod) AS
 -- user sees only the connections of the same database user, which is what
 -- desks sharing the user of kiro.ini need.
 CREATE VIEW ativos (ati_usuario, ati_hora) AS
-    SELECT CAST(v.mon$variable_value AS VARCHAR(40)),
+    SELECT CAST(v.mon$variable_value AS VARCHAR(40) CHARACTER SET UTF8),
            CAST(a.mon$timestamp AS TIME)
     FROM mon$context_variables v
     JOIN mon$attachments a ON a.mon$attachment_id = v.mon$attachment_id

@@ -243,6 +243,12 @@ void Query::SetSQL(const QString &texto)
     linhas_ << texto;
 }
 
+void Query::SetSQL(const QStringList &linhas)
+{
+    Clear();
+    linhas_ = linhas;
+}
+
 Param &Query::ParamByName(const QString &nome)
 {
     const QString chave = nome.toUpper();

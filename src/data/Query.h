@@ -110,6 +110,8 @@ public:
     void Clear();
     void Add(const QString &linha);
     void SetSQL(const QString &texto);
+    // Clear() then Add() of each line.
+    void SetSQL(const QStringList &linhas);
     QString SQL() const { return linhas_.join(QLatin1Char('\n')); }
 
     Param &ParamByName(const QString &nome);
