@@ -101,6 +101,14 @@ void Database::Open()
         throw ErroDe(status);
     db_ = h;
     ++geracao_;
+    if (aoConectar_) {
+        try {
+            aoConectar_(*this);
+        } catch (...) {
+            Descarta();
+            throw;
+        }
+    }
 }
 
 void Database::Close()

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class Query;
@@ -43,6 +44,9 @@ public:
     QString UserName() const { return usuario_; }
 
     void Open();
+    // Runs after every successful Open, the reopening after a lost
+    // connection included (session settings that must survive it).
+    void SetAoConectar(std::function<void(Database &)> f) { aoConectar_ = std::move(f); }
     // Ends the transaction by its default action (a commit), closes every
     // open record set and detaches. Never raises: closing a lost connection
     // only forgets it.
@@ -93,4 +97,5 @@ private:
     bool sujo_ = false;
     unsigned geracao_ = 1;
     std::vector<Query *> consultas_;
+    std::function<void(Database &)> aoConectar_;
 };

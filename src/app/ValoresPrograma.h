@@ -1,0 +1,24 @@
+#pragma once
+// The program-wide values the main window holds for the whole run.
+
+#include <QCoreApplication>
+#include <QString>
+
+struct ValoresPrograma {
+    QString caminhoBanco;   // "Database" of kiro.ini
+    QString usuarioBanco;   // "Usuario", unscrambled
+    QString senhaBanco;     // "Senha", unscrambled
+    int codigoEmpresa = 1;  // the key of the one empresa row
+    int exercicio = 0;      // working year; 0 while none is valid
+    // kiro.ini beside the executable; tests point it elsewhere.
+    QString arquivoIni;
+};
+
+inline QString ArquivoIniPadrao()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/kiro.ini");
+}
+
+// Reads the three settings into the values, writing any missing key empty
+// (the file too, when absent). True when all three keys were present.
+bool LerConfiguracao(ValoresPrograma &v);
