@@ -4,19 +4,27 @@
 // reads and writes one OpcoesImpressao.
 
 #include "platform/textprint/TrabalhoTexto.h"
-#include "ui_UConfiguraTexto.h"
 
 #include <QDialog>
+#include <memory>
 
-class TfrmConfiguraTexto : public QDialog, private Ui::TfrmConfiguraTexto {
+namespace Ui {
+class TfrmConfiguraTexto;
+}
+
+// The form is held by pointer: the generated header stays out of this one,
+// so tests include it.
+class TfrmConfiguraTexto : public QDialog {
     Q_OBJECT
 public:
     TfrmConfiguraTexto(const ConfiguracaoTexto &config, const OpcoesImpressao &opcoes,
                        int totalPaginas, QWidget *parent = nullptr);
+    ~TfrmConfiguraTexto() override;
 
     OpcoesImpressao Opcoes() const;
 
 private:
+    std::unique_ptr<Ui::TfrmConfiguraTexto> ui;
     void btn_OkClick();
     void btn_ArquivoClick();
     void cbbox_ImpressoraChange();

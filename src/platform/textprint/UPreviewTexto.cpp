@@ -1,4 +1,5 @@
 #include "platform/textprint/UPreviewTexto.h"
+#include "ui_UPreviewTexto.h"
 
 #include "common/Mensagem.h"
 #include "platform/textprint/ArquivoTexto.h"
@@ -54,38 +55,38 @@ void VisaoPaginaTexto::paintEvent(QPaintEvent *)
 TfrmPreviewTexto::TfrmPreviewTexto(const QList<PaginaTexto> &paginas,
                                    const ConfiguracaoTexto &config,
                                    const OpcoesImpressao &opcoes, QWidget *parent)
-    : QDialog(parent), paginas_(paginas), config_(config), opcoes_(opcoes)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmPreviewTexto>()), paginas_(paginas), config_(config), opcoes_(opcoes)
 {
-    setupUi(this);
+    ui->setupUi(this);
     setWindowTitle(config_.tituloPreview);
     if (paginas_.isEmpty())
         paginas_.append(PaginaTexto());
     visao_ = new VisaoPaginaTexto;
-    scr_Pagina->setWidget(visao_);
+    ui->scr_Pagina->setWidget(visao_);
     estilo_.formularioContinuo = config_.formularioContinuo;
 
-    btn_Salvar->setVisible(config_.botoesArquivo);
-    btn_Abrir->setVisible(config_.botoesArquivo);
-    btn_Configurar->setVisible(config_.botaoSetup);
-    btn_Imprimir->setVisible(config_.botaoImprimir);
-    btn_Localizar->setVisible(config_.botaoLocalizar);
-    edt_Localizar->setVisible(config_.botaoLocalizar);
+    ui->btn_Salvar->setVisible(config_.botoesArquivo);
+    ui->btn_Abrir->setVisible(config_.botoesArquivo);
+    ui->btn_Configurar->setVisible(config_.botaoSetup);
+    ui->btn_Imprimir->setVisible(config_.botaoImprimir);
+    ui->btn_Localizar->setVisible(config_.botaoLocalizar);
+    ui->edt_Localizar->setVisible(config_.botaoLocalizar);
 
-    connect(btn_Primeira, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_PrimeiraClick);
-    connect(btn_Anterior, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_AnteriorClick);
-    connect(btn_Proxima, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ProximaClick);
-    connect(btn_Ultima, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_UltimaClick);
-    connect(spin_Pagina, &QSpinBox::valueChanged, this, &TfrmPreviewTexto::spin_PaginaChange);
-    connect(btn_ZoomMais, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ZoomMaisClick);
-    connect(btn_ZoomMenos, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ZoomMenosClick);
-    connect(btn_Localizar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_LocalizarClick);
-    connect(edt_Localizar, &QLineEdit::returnPressed, this,
+    connect(ui->btn_Primeira, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_PrimeiraClick);
+    connect(ui->btn_Anterior, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_AnteriorClick);
+    connect(ui->btn_Proxima, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ProximaClick);
+    connect(ui->btn_Ultima, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_UltimaClick);
+    connect(ui->spin_Pagina, &QSpinBox::valueChanged, this, &TfrmPreviewTexto::spin_PaginaChange);
+    connect(ui->btn_ZoomMais, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ZoomMaisClick);
+    connect(ui->btn_ZoomMenos, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ZoomMenosClick);
+    connect(ui->btn_Localizar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_LocalizarClick);
+    connect(ui->edt_Localizar, &QLineEdit::returnPressed, this,
             &TfrmPreviewTexto::btn_LocalizarClick);
-    connect(btn_Configurar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_ConfigurarClick);
-    connect(btn_Imprimir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_ImprimirClick);
-    connect(btn_Salvar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_SalvarClick);
-    connect(btn_Abrir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_AbrirClick);
-    connect(btn_Fechar, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->btn_Configurar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_ConfigurarClick);
+    connect(ui->btn_Imprimir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_ImprimirClick);
+    connect(ui->btn_Salvar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_SalvarClick);
+    connect(ui->btn_Abrir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_AbrirClick);
+    connect(ui->btn_Fechar, &QPushButton::clicked, this, &QDialog::reject);
 
     // Page keys turn pages wherever the focus is.
     connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
@@ -117,17 +118,17 @@ void TfrmPreviewTexto::Atualiza()
         estilo.marcaLinha = 0;
     visao_->Mostra(&paginas_[pagina_ - 1], config_, estilo, zoom_);
 
-    const QSignalBlocker bloqueio(spin_Pagina);
-    spin_Pagina->setMaximum(TotalPaginas());
-    spin_Pagina->setValue(pagina_);
-    Lbl_Total->setText(QStringLiteral("de %1").arg(TotalPaginas()));
-    Lbl_Zoom->setText(QStringLiteral("%1%").arg(qRound(zoom_ * 100)));
-    btn_Primeira->setEnabled(pagina_ > 1);
-    btn_Anterior->setEnabled(pagina_ > 1);
-    btn_Proxima->setEnabled(pagina_ < TotalPaginas());
-    btn_Ultima->setEnabled(pagina_ < TotalPaginas());
-    btn_ZoomMenos->setEnabled(zoom_ > kZooms[0]);
-    btn_ZoomMais->setEnabled(zoom_ < kZooms[std::size(kZooms) - 1]);
+    const QSignalBlocker bloqueio(ui->spin_Pagina);
+    ui->spin_Pagina->setMaximum(TotalPaginas());
+    ui->spin_Pagina->setValue(pagina_);
+    ui->Lbl_Total->setText(QStringLiteral("de %1").arg(TotalPaginas()));
+    ui->Lbl_Zoom->setText(QStringLiteral("%1%").arg(qRound(zoom_ * 100)));
+    ui->btn_Primeira->setEnabled(pagina_ > 1);
+    ui->btn_Anterior->setEnabled(pagina_ > 1);
+    ui->btn_Proxima->setEnabled(pagina_ < TotalPaginas());
+    ui->btn_Ultima->setEnabled(pagina_ < TotalPaginas());
+    ui->btn_ZoomMenos->setEnabled(zoom_ > kZooms[0]);
+    ui->btn_ZoomMais->setEnabled(zoom_ < kZooms[std::size(kZooms) - 1]);
 }
 
 void TfrmPreviewTexto::btn_PrimeiraClick() { MostraPagina(1); }
@@ -213,7 +214,7 @@ bool TfrmPreviewTexto::CarregaDe(const QString &caminho)
 
 void TfrmPreviewTexto::btn_LocalizarClick()
 {
-    Localiza(edt_Localizar->text());
+    Localiza(ui->edt_Localizar->text());
 }
 
 void TfrmPreviewTexto::btn_ConfigurarClick()
@@ -245,3 +246,5 @@ void TfrmPreviewTexto::btn_AbrirClick()
     if (!f.isEmpty())
         CarregaDe(f);
 }
+
+TfrmPreviewTexto::~TfrmPreviewTexto() = default;

@@ -6,10 +6,14 @@
 
 #include "platform/textprint/PinturaTexto.h"
 #include "platform/textprint/TrabalhoTexto.h"
-#include "ui_UPreviewTexto.h"
 
 #include <QDialog>
+#include <memory>
 #include <QWidget>
+
+namespace Ui {
+class TfrmPreviewTexto;
+}
 
 // One page on screen at a zoom.
 class VisaoPaginaTexto : public QWidget {
@@ -30,11 +34,14 @@ private:
     double zoom_ = 1.0;
 };
 
-class TfrmPreviewTexto : public QDialog, private Ui::TfrmPreviewTexto {
+// The form is held by pointer: the generated header stays out of this one,
+// so tests include it.
+class TfrmPreviewTexto : public QDialog {
     Q_OBJECT
 public:
     TfrmPreviewTexto(const QList<PaginaTexto> &paginas, const ConfiguracaoTexto &config,
                      const OpcoesImpressao &opcoes, QWidget *parent = nullptr);
+    ~TfrmPreviewTexto() override;
 
     int PaginaAtual() const { return pagina_; }
     int TotalPaginas() const { return int(paginas_.size()); }
@@ -55,6 +62,7 @@ public:
     bool CarregaDe(const QString &caminho);
 
 private:
+    std::unique_ptr<Ui::TfrmPreviewTexto> ui;
     void btn_PrimeiraClick();
     void btn_AnteriorClick();
     void btn_ProximaClick();
