@@ -88,6 +88,10 @@ TfrmPreviewTexto::TfrmPreviewTexto(const QList<PaginaTexto> &paginas,
     connect(ui->btn_Abrir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_AbrirClick);
     connect(ui->btn_Fechar, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Enter in the find box finds; it must not also press a button of the dialog.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+
     // Page keys turn pages wherever the focus is.
     connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
             &TfrmPreviewTexto::btn_ProximaClick);
@@ -160,10 +164,12 @@ bool TfrmPreviewTexto::Localiza(const QString &texto)
     const QString procura = Comparavel(texto);
     if (procura.isEmpty())
         return false;
-    // From just after the last place found, or from the top of the page shown.
-    int pagina = marcaPagina_ > 0 ? marcaPagina_ : pagina_;
-    int linha = marcaPagina_ > 0 ? estilo_.marcaLinha : 1;
-    int de = marcaPagina_ > 0 ? estilo_.marcaColuna : 0; // 0-based start of the search
+    // From just after the last place found while its page is shown, otherwise
+    // from the top of the page shown.
+    const bool continua = marcaPagina_ == pagina_;
+    int pagina = pagina_;
+    int linha = continua ? estilo_.marcaLinha : 1;
+    int de = continua ? estilo_.marcaColuna : 0; // 0-based start of the search
     for (; pagina <= TotalPaginas(); ++pagina, linha = 1, de = 0) {
         for (; linha <= kLinhasPagina; ++linha, de = 0) {
             const QString s = Comparavel(paginas_[pagina - 1].Texto(linha, 1, kCelulasLinha));
