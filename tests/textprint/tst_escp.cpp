@@ -150,7 +150,8 @@ void TestEscP::fluxosCalculadosAMao_data()
     QTest::newRow("negrito e 17cpi juntos")
         << QList<Escrita>{{1, "z", kNegrito | k17cpi}}
         << (kInicio + kNegritoEsc + k17cpiEsc + "z" + kRestaura + "\r\n" + kFF);
-    QTest::newRow("texto vazio: página vazia") << QList<Escrita>{{1, "", kNormal}} << (kInicio + kFF);
+    QTest::newRow("texto vazio: página vazia")
+        << QList<Escrita>{{1, "", kNormal}} << (kInicio + kFF);
 }
 
 void TestEscP::fluxosCalculadosAMao()
@@ -224,7 +225,8 @@ void TestEscP::modoPeloNome_data()
     // The longest word decides: an Epson inkjet is graphic, an Epson on USB is not.
     QTest::newRow("EPSON Stylus") << QStringLiteral("EPSON Stylus C45") << ModoImpressao::Grafico;
     QTest::newRow("EPSON LX-300 USB") << QStringLiteral("EPSON LX-300 USB") << ModoImpressao::Epson;
-    QTest::newRow("Bematech USB") << QStringLiteral("Bematech MP-4200 USB") << ModoImpressao::Bobina;
+    QTest::newRow("Bematech USB") << QStringLiteral("Bematech MP-4200 USB")
+                                  << ModoImpressao::Bobina;
     QTest::newRow("HP PCL") << QStringLiteral("HP PCL") << ModoImpressao::Hp;
     QTest::newRow("modelo personalizado") << kModeloPersonalizado << ModoImpressao::Epson;
     QTest::newRow("desconhecida vai ao driver") << QStringLiteral("Brother HL-1212")

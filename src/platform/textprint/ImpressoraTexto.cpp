@@ -32,6 +32,11 @@ void ImpressaoTexto::Conclui()
     }
 }
 
+QString ImpressoraEfetiva(const OpcoesImpressao &opcoes)
+{
+    return opcoes.impressora.isEmpty() ? QPrinterInfo::defaultPrinterName() : opcoes.impressora;
+}
+
 bool EnviaBruto(const QByteArray &dados, const QString &fila, QString *erro)
 {
     QStringList args{QStringLiteral("-o"), QStringLiteral("raw")};
@@ -91,8 +96,9 @@ bool PintaNaImpressora(const QList<PaginaTexto> &paginas, const OpcoesImpressao 
     for (int i = 0; i < paginas.size(); ++i) {
         if (i > 0)
             printer.newPage();
-        PintaPagina(p, paginas[i], QRectF(printer.pageLayout().fullRectPixels(printer.resolution())),
-                    config, estilo);
+        PintaPagina(p, paginas[i],
+                    QRectF(printer.pageLayout().fullRectPixels(printer.resolution())), config,
+                    estilo);
         if (progresso) {
             progresso->setValue(i + 1);
             if (progresso->wasCanceled())
@@ -113,8 +119,7 @@ bool ImprimePaginas(const QList<PaginaTexto> &paginas, const OpcoesImpressao &op
         return true;
 
     const bool personalizado = opcoes.impressora == kModeloPersonalizado;
-    const QString nome = opcoes.impressora.isEmpty() ? QPrinterInfo::defaultPrinterName()
-                                                     : opcoes.impressora;
+    const QString nome = ImpressoraEfetiva(opcoes);
     const ModoImpressao modo = ModoPorNome(nome);
 
     std::unique_ptr<QProgressDialog> progresso;

@@ -27,5 +27,8 @@ private:
 bool ImprimePaginas(const QList<PaginaTexto> &paginas, const OpcoesImpressao &opcoes,
                     const ConfiguracaoTexto &config, QWidget *pai = nullptr);
 
+// The printer the options mean: the one chosen, or the system's default.
+QString ImpressoraEfetiva(const OpcoesImpressao &opcoes);
+
 // Sends bytes as a raw job to a queue of the print system (empty: the default).
 bool EnviaBruto(const QByteArray &dados, const QString &fila, QString *erro);

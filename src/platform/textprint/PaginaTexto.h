@@ -94,7 +94,10 @@ public:
 
 private:
     QList<Celula> celulas_; // kLinhasPagina x kCelulasLinha
-    Celula &Ref(int linha, int coluna) { return celulas_[(linha - 1) * kCelulasLinha + coluna - 1]; }
+    Celula &Ref(int linha, int coluna)
+    {
+        return celulas_[(linha - 1) * kCelulasLinha + coluna - 1];
+    }
     const Celula &Ref(int linha, int coluna) const
     {
         return celulas_[(linha - 1) * kCelulasLinha + coluna - 1];

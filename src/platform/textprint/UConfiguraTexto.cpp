@@ -1,6 +1,7 @@
 #include "platform/textprint/UConfiguraTexto.h"
 #include "ui_UConfiguraTexto.h"
 
+#include "common/Guarda.h"
 #include "common/Mensagem.h"
 
 #include <QFileDialog>
@@ -9,7 +10,8 @@
 TfrmConfiguraTexto::TfrmConfiguraTexto(const ConfiguracaoTexto &config,
                                        const OpcoesImpressao &opcoes, int totalPaginas,
                                        QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmConfiguraTexto>()), totalPaginas_(std::max(1, totalPaginas))
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmConfiguraTexto>()),
+      totalPaginas_(std::max(1, totalPaginas))
 {
     ui->setupUi(this);
     setWindowTitle(config.tituloSetup);
@@ -42,14 +44,19 @@ TfrmConfiguraTexto::TfrmConfiguraTexto(const ConfiguracaoTexto &config,
     ui->chk_Arquivo->setChecked(!opcoes.arquivo.isEmpty());
     ui->edt_Arquivo->setText(opcoes.arquivo);
 
-    connect(ui->btn_Ok, &QPushButton::clicked, this, &TfrmConfiguraTexto::btn_OkClick);
+    connect(ui->btn_Ok, &QPushButton::clicked, this,
+            Guarda(this, &TfrmConfiguraTexto::btn_OkClick));
     connect(ui->btn_Cancelar, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->btn_Arquivo, &QToolButton::clicked, this, &TfrmConfiguraTexto::btn_ArquivoClick);
+    connect(ui->btn_Arquivo, &QToolButton::clicked, this,
+            Guarda(this, &TfrmConfiguraTexto::btn_ArquivoClick));
     connect(ui->cbbox_Impressora, &QComboBox::currentIndexChanged, this,
-            &TfrmConfiguraTexto::cbbox_ImpressoraChange);
-    connect(ui->RB_Intervalo, &QRadioButton::toggled, this, &TfrmConfiguraTexto::HabilitaControles);
-    connect(ui->chk_Arquivo, &QCheckBox::toggled, this, &TfrmConfiguraTexto::HabilitaControles);
-    connect(ui->spin_Copias, &QSpinBox::valueChanged, this, &TfrmConfiguraTexto::HabilitaControles);
+            Guarda(this, &TfrmConfiguraTexto::cbbox_ImpressoraChange));
+    connect(ui->RB_Intervalo, &QRadioButton::toggled, this,
+            Guarda(this, &TfrmConfiguraTexto::HabilitaControles));
+    connect(ui->chk_Arquivo, &QCheckBox::toggled, this,
+            Guarda(this, &TfrmConfiguraTexto::HabilitaControles));
+    connect(ui->spin_Copias, &QSpinBox::valueChanged, this,
+            Guarda(this, &TfrmConfiguraTexto::HabilitaControles));
     cbbox_ImpressoraChange();
     HabilitaControles();
 }

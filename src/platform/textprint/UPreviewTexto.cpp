@@ -1,6 +1,7 @@
 #include "platform/textprint/UPreviewTexto.h"
 #include "ui_UPreviewTexto.h"
 
+#include "common/Guarda.h"
 #include "common/Mensagem.h"
 #include "platform/textprint/ArquivoTexto.h"
 #include "platform/textprint/ImpressoraTexto.h"
@@ -53,9 +54,10 @@ void VisaoPaginaTexto::paintEvent(QPaintEvent *)
 }
 
 TfrmPreviewTexto::TfrmPreviewTexto(const QList<PaginaTexto> &paginas,
-                                   const ConfiguracaoTexto &config,
-                                   const OpcoesImpressao &opcoes, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmPreviewTexto>()), paginas_(paginas), config_(config), opcoes_(opcoes)
+                                   const ConfiguracaoTexto &config, const OpcoesImpressao &opcoes,
+                                   QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmPreviewTexto>()), paginas_(paginas),
+      config_(config), opcoes_(opcoes)
 {
     ui->setupUi(this);
     setWindowTitle(config_.tituloPreview);
@@ -72,20 +74,32 @@ TfrmPreviewTexto::TfrmPreviewTexto(const QList<PaginaTexto> &paginas,
     ui->btn_Localizar->setVisible(config_.botaoLocalizar);
     ui->edt_Localizar->setVisible(config_.botaoLocalizar);
 
-    connect(ui->btn_Primeira, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_PrimeiraClick);
-    connect(ui->btn_Anterior, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_AnteriorClick);
-    connect(ui->btn_Proxima, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ProximaClick);
-    connect(ui->btn_Ultima, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_UltimaClick);
-    connect(ui->spin_Pagina, &QSpinBox::valueChanged, this, &TfrmPreviewTexto::spin_PaginaChange);
-    connect(ui->btn_ZoomMais, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ZoomMaisClick);
-    connect(ui->btn_ZoomMenos, &QToolButton::clicked, this, &TfrmPreviewTexto::btn_ZoomMenosClick);
-    connect(ui->btn_Localizar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_LocalizarClick);
+    connect(ui->btn_Primeira, &QToolButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_PrimeiraClick));
+    connect(ui->btn_Anterior, &QToolButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_AnteriorClick));
+    connect(ui->btn_Proxima, &QToolButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_ProximaClick));
+    connect(ui->btn_Ultima, &QToolButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_UltimaClick));
+    connect(ui->spin_Pagina, &QSpinBox::valueChanged, this,
+            Guarda(this, &TfrmPreviewTexto::spin_PaginaChange));
+    connect(ui->btn_ZoomMais, &QToolButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_ZoomMaisClick));
+    connect(ui->btn_ZoomMenos, &QToolButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_ZoomMenosClick));
+    connect(ui->btn_Localizar, &QPushButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_LocalizarClick));
     connect(ui->edt_Localizar, &QLineEdit::returnPressed, this,
-            &TfrmPreviewTexto::btn_LocalizarClick);
-    connect(ui->btn_Configurar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_ConfigurarClick);
-    connect(ui->btn_Imprimir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_ImprimirClick);
-    connect(ui->btn_Salvar, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_SalvarClick);
-    connect(ui->btn_Abrir, &QPushButton::clicked, this, &TfrmPreviewTexto::btn_AbrirClick);
+            Guarda(this, &TfrmPreviewTexto::btn_LocalizarClick));
+    connect(ui->btn_Configurar, &QPushButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_ConfigurarClick));
+    connect(ui->btn_Imprimir, &QPushButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_ImprimirClick));
+    connect(ui->btn_Salvar, &QPushButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_SalvarClick));
+    connect(ui->btn_Abrir, &QPushButton::clicked, this,
+            Guarda(this, &TfrmPreviewTexto::btn_AbrirClick));
     connect(ui->btn_Fechar, &QPushButton::clicked, this, &QDialog::reject);
 
     // Enter in the find box finds; it must not also press a button of the dialog.
@@ -94,9 +108,9 @@ TfrmPreviewTexto::TfrmPreviewTexto(const QList<PaginaTexto> &paginas,
 
     // Page keys turn pages wherever the focus is.
     connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
-            &TfrmPreviewTexto::btn_ProximaClick);
+            Guarda(this, &TfrmPreviewTexto::btn_ProximaClick));
     connect(new QShortcut(QKeySequence(Qt::Key_PageUp), this), &QShortcut::activated, this,
-            &TfrmPreviewTexto::btn_AnteriorClick);
+            Guarda(this, &TfrmPreviewTexto::btn_AnteriorClick));
     Atualiza();
 }
 
@@ -116,7 +130,7 @@ void TfrmPreviewTexto::Atualiza()
 {
     // As a text-mode printer prints the page: accents go where it cannot print them.
     estilo_.translitera = config_.transliterar
-                          && ModoPorNome(opcoes_.impressora) != ModoImpressao::Grafico;
+                          && ModoPorNome(ImpressoraEfetiva(opcoes_)) != ModoImpressao::Grafico;
     EstiloPintura estilo = estilo_;
     if (marcaPagina_ != pagina_)
         estilo.marcaLinha = 0;
