@@ -4,6 +4,7 @@
 #include "platform/textprint/ImpressoraTexto.h"
 #include "platform/textprint/PinturaTexto.h"
 #include "platform/textprint/UPreviewTexto.h"
+#include "support/JanelasTeste.h"
 #include "support/RespostasMensagem.h"
 
 #include <QApplication>
@@ -56,16 +57,6 @@ T *Filho(QWidget *w, const char *nome)
 void Clica(QWidget *w, const char *nome)
 {
     QTest::mouseClick(Filho<QAbstractButton>(w, nome), Qt::LeftButton);
-}
-
-template <typename F>
-void NoDialogoModal(F f)
-{
-    QTimer::singleShot(0, [f] {
-        QWidget *w = QApplication::activeModalWidget();
-        QVERIFY(w);
-        f(w);
-    });
 }
 
 // Width in pixels from the left edge to the last dark pixel of a band, and
@@ -310,9 +301,7 @@ void TestPreview::trabalhoPeloDialogoEPelaVisualizacao()
 
 void TestPreview::cleanup()
 {
-    const QWidgetList janelas = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(janelas.cbegin(), janelas.cend(),
-                         [](QWidget *w) { return w->isVisible(); }));
+    QVERIFY(NenhumaJanelaVisivel());
 }
 
 QTEST_MAIN(TestPreview)

@@ -2,6 +2,7 @@
 // dialog's choices; and the print dialog itself reading and writing them.
 #include "platform/textprint/ImpressoraTexto.h"
 #include "platform/textprint/UConfiguraTexto.h"
+#include "support/JanelasTeste.h"
 #include "support/RespostasMensagem.h"
 
 #include <QApplication>
@@ -25,17 +26,6 @@ OpcoesImpressao Op(int de, int ate, Paridade par, int copias, bool agrupar, bool
     o.agrupar = agrupar;
     o.inverter = inverter;
     return o;
-}
-
-// Runs `f` on the modal dialog once its loop has started.
-template <typename F>
-void NoDialogoModal(F f)
-{
-    QTimer::singleShot(0, [f] {
-        QWidget *w = QApplication::activeModalWidget();
-        QVERIFY(w);
-        f(w);
-    });
 }
 } // namespace
 
@@ -179,10 +169,7 @@ void TestSelecao::cancelarODialogoAbandonaOTrabalho()
 
 void TestSelecao::cleanup()
 {
-    // No window of a test is left open for the next.
-    const QWidgetList janelas = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(janelas.cbegin(), janelas.cend(),
-                         [](QWidget *w) { return w->isVisible(); }));
+    QVERIFY(NenhumaJanelaVisivel());
 }
 
 QTEST_MAIN(TestSelecao)
