@@ -151,9 +151,11 @@ QString FormataPorTipo(const QString &tipo, const QString &valor)
             // group and everything before them the first, so no digit is lost.
             return semDdd + v.left(v.size() - 4) + u'-' + v.right(4);
         case 10:
-            return u'(' + Parte(v, 1, 2) + QStringLiteral(") ") + Parte(v, 3, 4) + u'-' + Parte(v, 7, 4);
+            return u'(' + Parte(v, 1, 2) + QStringLiteral(") ") + Parte(v, 3, 4) + u'-'
+                   + Parte(v, 7, 4);
         case 11:
-            return u'(' + Parte(v, 1, 3) + QStringLiteral(") ") + Parte(v, 4, 4) + u'-' + Parte(v, 8, 4);
+            return u'(' + Parte(v, 1, 3) + QStringLiteral(") ") + Parte(v, 4, 4) + u'-'
+                   + Parte(v, 8, 4);
         default:
             return {};
         }

@@ -37,6 +37,22 @@ QColor Fundo(const QWidget *w)
     return w->palette().color(QPalette::Base);
 }
 
+// A design colour, as the form designer would have set it.
+void PintaFundo(QWidget *w, const QColor &cor)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, cor);
+    w->setPalette(p);
+}
+
+// Focus into the field and type from its first place.
+void DigitaDoInicio(QLineEdit *e, const QString &texto)
+{
+    e->setFocus();
+    e->setCursorPosition(0);
+    Digita(texto);
+}
+
 // Counts how often a control gets the focus.
 class ContaEntradas : public QObject {
 public:
@@ -234,9 +250,7 @@ void TestConvencoes::mascara()
     auto *depois = f.Adiciona<QLineEdit>("depois");
     InstalaMascara(e, padrao);
     QVERIFY(MostraAtiva(&f.janela));
-    e->setFocus();
-    e->setCursorPosition(0);
-    Digita(digitado);
+    DigitaDoInicio(e, digitado);
     // A masked field can always be left, also empty or partly filled.
     Tecla(Qt::Key_Tab);
     QCOMPARE(Focado(), depois);
@@ -270,9 +284,7 @@ void TestConvencoes::realceNaEntradaESaida()
     auto *comum = f.Adiciona<QLineEdit>("comum");
     auto *cpf = f.Adiciona<QLineEdit>("cpf");
     auto *lista = f.Adiciona<QComboBox>("lista");
-    QPalette p = cpf->palette();
-    p.setColor(QPalette::Base, corAmareloClaro);
-    cpf->setPalette(p);
+    PintaFundo(cpf, corAmareloClaro);
     const QColor normal = Fundo(comum);
     for (QWidget *w : std::initializer_list<QWidget *>{comum, cpf, lista})
         InstalaRealce(w);
@@ -299,9 +311,7 @@ void TestConvencoes::realceComCorDada()
     auto *rg = f.Adiciona<QLineEdit>("rg");
     f.Adiciona<QLineEdit>("outro");
     const QColor desenho(217, 242, 255);
-    QPalette p = rg->palette();
-    p.setColor(QPalette::Base, desenho);
-    rg->setPalette(p);
+    PintaFundo(rg, desenho);
     InstalaRealce(rg, clWindow);
     QCOMPARE(Fundo(rg), desenho);
     QVERIFY(MostraAtiva(&f.janela));
@@ -338,9 +348,7 @@ void TestConvencoes::cpfInvalidoSegura()
     auto *antes = f.Adiciona<QLineEdit>("antes");
     auto *cpf = f.Adiciona<QLineEdit>("cpf");
     auto *depois = f.Adiciona<QLineEdit>("depois");
-    QPalette p = cpf->palette();
-    p.setColor(QPalette::Base, corAmareloClaro);
-    cpf->setPalette(p);
+    PintaFundo(cpf, corAmareloClaro);
     InstalaMascara(cpf, kMascaraCPF);
     for (QLineEdit *e : {antes, cpf, depois}) {
         InstalaRealce(e);
@@ -349,10 +357,8 @@ void TestConvencoes::cpfInvalidoSegura()
     InstalaVerificaCPF(cpf);
     ContaEntradas entradasAntes(antes), entradasDepois(depois);
     QVERIFY(MostraAtiva(&f.janela));
-    cpf->setFocus();
+    DigitaDoInicio(cpf, digitado);
     entradasAntes.entradas = entradasDepois.entradas = 0;
-    cpf->setCursorPosition(0);
-    Digita(digitado);
 
     Tecla(Qt::Key(tecla), Qt::KeyboardModifiers(modificadores));
     QCoreApplication::processEvents();
@@ -393,9 +399,7 @@ void TestConvencoes::cpfAceitoSegue()
     InstalaMascara(cpf, kMascaraCPF);
     InstalaVerificaCPF(cpf);
     QVERIFY(MostraAtiva(&f.janela));
-    cpf->setFocus();
-    cpf->setCursorPosition(0);
-    Digita(digitado);
+    DigitaDoInicio(cpf, digitado);
     Tecla(Qt::Key_Tab);
     QCoreApplication::processEvents();
     QCOMPARE(respostas.Quantas(), 0);
@@ -412,9 +416,7 @@ void TestConvencoes::cpfInvalidoNaoDeixaClicar()
     InstalaVerificaCPF(cpf);
     QSignalSpy cliques(gravar, &QPushButton::clicked);
     QVERIFY(MostraAtiva(&f.janela));
-    cpf->setFocus();
-    cpf->setCursorPosition(0);
-    Digita(QStringLiteral("123"));
+    DigitaDoInicio(cpf, QStringLiteral("123"));
 
     QTest::mouseClick(gravar, Qt::LeftButton);
     QCoreApplication::processEvents();
