@@ -373,7 +373,8 @@ bool PreviaTeclado::eventFilter(QObject *obj, QEvent *e)
     // A key goes first to the focused control and then, unless taken, up
     // through its parents: only that first delivery counts.
     QWidget *foco = QApplication::focusWidget();
-    if (controle != (foco ? foco : controle->window()) || controle->window() != formulario_->window())
+    if (controle != (foco ? foco : controle->window())
+        || controle->window() != formulario_->window())
         return false;
     return Tecla(controle, static_cast<QKeyEvent *>(e));
 }

@@ -68,6 +68,17 @@ protected:
     }
 };
 
+// A CPF field first in the form, checked on exit.
+struct FormularioCPF : Formulario {
+    QLineEdit *cpf = Adiciona<QLineEdit>("cpf");
+
+    FormularioCPF()
+    {
+        InstalaMascara(cpf, kMascaraCPF);
+        InstalaVerificaCPF(cpf);
+    }
+};
+
 const QString kTextoCPFInvalido =
     QStringLiteral("CPF inválido!\n\nDigite um CPF válido ou deixe o campo em branco.");
 } // namespace
@@ -393,11 +404,9 @@ void TestConvencoes::cpfAceitoSegue()
 {
     QFETCH(QString, digitado);
     RespostasMensagem respostas;
-    Formulario f;
-    auto *cpf = f.Adiciona<QLineEdit>("cpf");
+    FormularioCPF f;
+    QLineEdit *cpf = f.cpf;
     auto *depois = f.Adiciona<QLineEdit>("depois");
-    InstalaMascara(cpf, kMascaraCPF);
-    InstalaVerificaCPF(cpf);
     QVERIFY(MostraAtiva(&f.janela));
     DigitaDoInicio(cpf, digitado);
     Tecla(Qt::Key_Tab);
@@ -409,11 +418,9 @@ void TestConvencoes::cpfAceitoSegue()
 void TestConvencoes::cpfInvalidoNaoDeixaClicar()
 {
     RespostasMensagem respostas;
-    Formulario f;
-    auto *cpf = f.Adiciona<QLineEdit>("cpf");
+    FormularioCPF f;
+    QLineEdit *cpf = f.cpf;
     auto *gravar = f.Adiciona<QPushButton>("gravar");
-    InstalaMascara(cpf, kMascaraCPF);
-    InstalaVerificaCPF(cpf);
     QSignalSpy cliques(gravar, &QPushButton::clicked);
     QVERIFY(MostraAtiva(&f.janela));
     DigitaDoInicio(cpf, QStringLiteral("123"));
