@@ -138,7 +138,7 @@ private:
         case Qt::Key_Delete:
             return false;
         case Qt::Key_Backspace:
-            return k->modifiers() & Qt::ControlModifier;
+            return recusaControle_ && (k->modifiers() & Qt::ControlModifier);
         default:
             break;
         }
