@@ -6,6 +6,7 @@
 #include "common/Encerramento.h"
 #include "common/Guarda.h"
 #include "common/Mensagem.h"
+#include "common/TecladoAplicacao.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -78,6 +79,8 @@ TfrmPrincipal::TfrmPrincipal(ValoresPrograma v, QWidget *parent)
     for (QMenu *m : MainMenu1->findChildren<QMenu *>())
         m->menuAction()->setProperty("itemMenu", m->objectName());
 
+    // Esc closes, Up goes back: one hook for every window of the program.
+    InstalaTecladoAplicacao(this);
     MontaToolbar();
     MontaStatus();
     MontaLogotipo();
