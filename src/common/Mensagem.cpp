@@ -33,7 +33,13 @@ Botao DeQt(int b)
     default: return Botao::Nenhum;
     }
 }
+int abertas = 0;
 } // namespace
+
+int MensagensAbertas()
+{
+    return abertas;
+}
 
 Botao Mensagem(const QString &texto, const QString &titulo, Icone icone,
                const QList<Botao> &botoes)
@@ -59,7 +65,10 @@ Botao Mensagem(const QString &texto, const QString &titulo, Icone icone,
     if (auto *b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("&Sim"));
     if (auto *b = box.button(QMessageBox::No)) b->setText(QStringLiteral("&Não"));
     if (auto *b = box.button(QMessageBox::Cancel)) b->setText(QStringLiteral("Cancelar"));
-    return DeQt(box.exec());
+    ++abertas;
+    const int r = box.exec();
+    --abertas;
+    return DeQt(r);
 }
 
 void DefineRespondeMensagem(RespondeMensagem responde)

@@ -27,6 +27,10 @@ using RespondeMensagem = std::function<Botao(const MensagemMostrada &)>;
 Botao Mensagem(const QString &texto, const QString &titulo, Icone icone,
                const QList<Botao> &botoes = {Botao::Ok});
 
+// How many message boxes are on screen now (a window that loses the focus
+// to one of them is not "activated again" when it closes).
+int MensagensAbertas();
+
 // Replaces the real box (tests). An empty function restores the real box.
 void DefineRespondeMensagem(RespondeMensagem responde);
 
