@@ -2,6 +2,7 @@
 //
 //   kiro-db create DATABASE [--user U] [--password P]
 //   kiro-db config DATABASE [--user U] [--password P] [--ini FILE]
+//   kiro-db fill DATABASE [--obitos N] [--cartas M] [--seed S] [--user U] [--password P]
 //
 // DATABASE is a local path (embedded engine) or host:/path (a server). The
 // user and password default to ISC_USER / ISC_PASSWORD, then SYSDBA and
@@ -10,10 +11,13 @@
 #include "common/ArquivoIni.h"
 #include "common/U_Funcoes.h"
 #include "common/Win1252.h"
+#include "data/Database.h"
 #include "data/Esquema.h"
+#include "data/Preenchimento.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTextStream>
 #include <functional>
@@ -44,7 +48,8 @@ int Uso()
 {
     Erro() << "uso:\n"
               "  kiro-db create DATABASE [--user U] [--password P]\n"
-              "  kiro-db config DATABASE [--user U] [--password P] [--ini ARQUIVO]\n";
+              "  kiro-db config DATABASE [--user U] [--password P] [--ini ARQUIVO]\n"
+              "  kiro-db fill DATABASE [--obitos N] [--cartas M] [--seed S] [--user U] [--password P]\n";
     return 2;
 }
 
@@ -68,6 +73,56 @@ int Configura(const Opcoes &o)
     arquivo.Escreve(secao, "Usuario", Criptografar(ParaWin1252(o.usuario)));
     arquivo.Escreve(secao, "Senha", Criptografar(ParaWin1252(o.senha)));
     Saida() << "Configuração gravada: " << QFileInfo(ini).absoluteFilePath() << "\n";
+    return 0;
+}
+// A count or seed option: absent gives the default, anything but a
+// non-negative whole number is refused.
+bool LeNumero(const Opcoes &o, const QString &nome, qint64 padrao, qint64 &valor)
+{
+    if (!o.extras.contains(nome)) {
+        valor = padrao;
+        return true;
+    }
+    bool ok = false;
+    valor = o.extras.value(nome).toLongLong(&ok);
+    if (ok && valor >= 0)
+        return true;
+    Erro() << "kiro-db: valor inválido para --" << nome << ": " << o.extras.value(nome) << "\n";
+    return false;
+}
+
+// Test data for demonstrations and benchmarks; continues after the highest
+// codes already in the database.
+int Preenche(const Opcoes &o)
+{
+    static const QStringList conhecidas{QStringLiteral("obitos"), QStringLiteral("cartas"),
+                                        QStringLiteral("seed")};
+    for (const QString &nome : o.extras.keys())
+        if (!conhecidas.contains(nome))
+            return Uso();
+    qint64 obitos = 0, cartas = 0, semente = 0;
+    if (!LeNumero(o, QStringLiteral("obitos"), 1000, obitos)
+        || !LeNumero(o, QStringLiteral("cartas"), 100, cartas)
+        || !LeNumero(o, QStringLiteral("seed"), 1958, semente))
+        return 2;
+    Database db;
+    db.SetDatabaseName(o.banco);
+    db.SetUserName(o.usuario);
+    db.SetPassword(o.senha);
+    QElapsedTimer relogio;
+    relogio.start();
+    const ResultadoPreenchimento r =
+        PreencheBanco(db, int(obitos), int(cartas), quint64(semente));
+    db.Close();
+    const double segundos = double(relogio.elapsed()) / 1000.0;
+    if (r.cartas > 0)
+        Saida() << "Cartas de posse: " << r.cartas << " (códigos " << r.primeiraCarta << " a "
+                << r.primeiraCarta + r.cartas - 1 << ")\n";
+    if (r.obitos > 0)
+        Saida() << "Óbitos: " << r.obitos << " (sepulturas " << r.primeiroObito << " a "
+                << r.primeiroObito + r.obitos - 1 << "), " << r.obitosComCarta
+                << " com carta de posse\n";
+    Saida() << "Tempo: " << QString::number(segundos, 'f', 1) << " s\n";
     return 0;
 }
 } // namespace
@@ -97,6 +152,7 @@ int main(int argc, char *argv[])
     const std::map<QString, std::function<int(const Opcoes &)>> comandos{
         {QStringLiteral("create"), Cria},
         {QStringLiteral("config"), Configura},
+        {QStringLiteral("fill"), Preenche},
     };
     const auto it = comandos.find(args[0]);
     if (it == comandos.end())

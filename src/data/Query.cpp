@@ -251,26 +251,47 @@ void Query::SetSQL(const QStringList &linhas)
 
 Param &Query::ParamByName(const QString &nome)
 {
+    AnalisaTexto();
     const QString chave = nome.toUpper();
-    if (!ParamNames().contains(chave, Qt::CaseInsensitive))
+    // params_ holds names of the current text only, so a name found there
+    // needs no second look-up.
+    const auto it = params_.find(chave);
+    if (it != params_.end())
+        return *it;
+    if (!chaves_.contains(chave))
         throw DbError(QStringLiteral("Parâmetro %1 não encontrado.").arg(nome));
     return params_[chave];
 }
 
 QStringList Query::ParamNames()
 {
-    if (textoMudou_) {
-        const auto t = SeparaParametros(SQL());
-        textoPreparado_ = t.sql;
-        nomesPosicao_ = t.nomes;
-        textoMudou_ = false;
-        Libera();
+    AnalisaTexto();
+    return nomesUnicos_;
+}
+
+void Query::AnalisaTexto()
+{
+    if (!textoMudou_)
+        return;
+    const auto t = SeparaParametros(SQL());
+    textoPreparado_ = t.sql;
+    nomesPosicao_ = t.nomes;
+    chavesPosicao_.clear();
+    nomesUnicos_.clear();
+    chaves_.clear();
+    for (const QString &n : nomesPosicao_) {
+        const QString chave = n.toUpper();
+        chavesPosicao_ << chave;
+        if (!chaves_.contains(chave)) {
+            chaves_.insert(chave);
+            nomesUnicos_ << n;
+        }
     }
-    QStringList unicos;
-    for (const QString &n : nomesPosicao_)
-        if (!unicos.contains(n, Qt::CaseInsensitive))
-            unicos << n;
-    return unicos;
+    // Lines are only ever added to a text, so no name given a value can
+    // drop out of it; this keeps params_ to the current names regardless.
+    params_.removeIf([this](const auto &par) { return !chaves_.contains(par.key()); });
+    textoMudou_ = false;
+    Libera();
 }
 
 void Query::Libera()
@@ -286,7 +307,7 @@ void Query::Libera()
 
 void Query::Prepara()
 {
-    ParamNames();
+    AnalisaTexto();
     if (prep_ && prep_->geracao == db_.Geracao())
         return;
     prep_.reset();
@@ -368,8 +389,8 @@ void Query::Vincula()
     for (int i = 0; i < n; ++i) {
         XSQLVAR &v = p.entrada->sqlvar[i];
         const short descrito = short(v.sqltype & ~1);
-        const QString chave = i < nomesPosicao_.size() ? nomesPosicao_[i].toUpper() : QString();
-        const auto it = params_.constFind(chave);
+        const auto it = i < chavesPosicao_.size() ? params_.constFind(chavesPosicao_[i])
+                                                  : params_.constEnd();
         const Param &par = it == params_.constEnd() ? nulo : *it;
         QByteArray &buf = p.bufEntrada[size_t(i)];
         short &ind = p.indEntrada[size_t(i)];

@@ -20,6 +20,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -156,6 +157,7 @@ public:
 private:
     friend class Field;
     struct Preparado;
+    void AnalisaTexto();
     void Prepara();
     void Libera();
     void Vincula();
@@ -167,6 +169,11 @@ private:
     bool textoMudou_ = true;
     QString textoPreparado_;
     QStringList nomesPosicao_;   // parameter name at each '?' position
+    // Worked out once per text: statements executed row after row look
+    // their parameters up by name dozens of times per row.
+    QStringList chavesPosicao_;  // the same in upper case (keys of params_)
+    QStringList nomesUnicos_;    // each name once, as first written
+    QSet<QString> chaves_;       // each upper-case name once
     QHash<QString, Param> params_;  // by upper-case name
     std::unique_ptr<Preparado> prep_;
 
