@@ -8,6 +8,7 @@
 // of it, which cannot be turned back.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,12 @@ struct GrupoAcesso {
     QString nome;
     QStringList itens;      // menu item names this group may use
 };
+
+// The store the program uses: "RDusers.RDA" beside the executable.
+inline QString ArquivoUsuariosPadrao()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/RDusers.RDA");
+}
 
 // The group the first administrator goes into.
 inline const QString kGrupoAdministradores = QStringLiteral("ADMINISTRADORES");

@@ -84,6 +84,9 @@ void ControleAcesso::AdministraUsuarios(QWidget *parent)
     }
     TfrmAdminUsuarios frm(armazem_, menu_, parent);
     frm.exec();
-    // The administrator may have changed the groups; the menu follows.
-    AplicaDireitos();
+    // The administrator may have changed the groups; the menu follows. An
+    // administrator who removed or renamed their own entry keeps the menu
+    // as it was for the rest of the session rather than losing all of it.
+    if (armazem_.Usuario(usuario_))
+        AplicaDireitos();
 }

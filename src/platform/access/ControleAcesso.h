@@ -12,12 +12,12 @@
 
 #include "platform/access/ArmazemUsuarios.h"
 
+#include <QMenuBar>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 class QAction;
-class QMenuBar;
 class QWidget;
 
 inline const QString kTituloAcesso = QStringLiteral("Controle de Acesso");
