@@ -2,6 +2,7 @@
 // A user store in a fresh folder: an administrator, a clerk whose group may
 // use only part of the menu, and cheap password hashes so tests stay fast.
 
+#include "RespostasMensagem.h"
 #include "platform/access/ArmazemUsuarios.h"
 
 #include <QTemporaryDir>
@@ -29,3 +30,13 @@ struct ArmazemTeste {
         a.Salva();
     }
 };
+
+// The one box the access control shows for a refusal, then forgotten.
+inline void ConfereAviso(RespostasMensagem &r, const QString &texto)
+{
+    QCOMPARE(r.Quantas(), 1);
+    QCOMPARE(r.Ultima().texto, texto);
+    QCOMPARE(r.Ultima().titulo, QStringLiteral("Controle de Acesso"));
+    QCOMPARE(r.Ultima().icone, Icone::Exclamacao);
+    r.Limpa();
+}

@@ -50,6 +50,16 @@ QTreeWidgetItem *ItemDaArvore(QTreeWidget *arvore, const QString &item)
     return nullptr;
 }
 
+// Fills the user fields and presses Gravar.
+void GravaUsuario(TfrmAdminUsuarios &frm, const QString &nome, const QString &senha,
+                  const QString &confirma)
+{
+    Preenche(frm.EdtNome, nome);
+    Preenche(frm.EdtSenha, senha);
+    Preenche(frm.EdtConfirma, confirma);
+    Clica(frm.BtnGravarUsuario);
+}
+
 // An administration dialog on the test store, over the real main menu.
 struct Administracao {
     ArmazemTeste t;
@@ -60,21 +70,9 @@ struct Administracao {
 
     Administracao() { MostraAtiva(&frm); }
 
-    // Fills the user fields and presses Gravar.
     void GravaUsuario(const QString &nome, const QString &senha, const QString &confirma)
     {
-        Preenche(frm.EdtNome, nome);
-        Preenche(frm.EdtSenha, senha);
-        Preenche(frm.EdtConfirma, confirma);
-        Clica(frm.BtnGravarUsuario);
-    }
-    void Recusado(const QString &texto)
-    {
-        QCOMPARE(r.Quantas(), 1);
-        QCOMPARE(r.Ultima().texto, texto);
-        QCOMPARE(r.Ultima().titulo, QStringLiteral("Controle de Acesso"));
-        QCOMPARE(r.Ultima().icone, Icone::Exclamacao);
-        r.Limpa();
+        ::GravaUsuario(frm, nome, senha, confirma);
     }
 };
 } // namespace
@@ -86,6 +84,7 @@ private slots:
     void somenteAdministrador_data();
     void somenteAdministrador();
     void administradorVeArvoreDoMenu();
+    void administradorQueSeExcluiGuardaOMenu();
     void usuarioRecusado_data();
     void usuarioRecusado();
     void ultimoAdministrador();
@@ -123,10 +122,7 @@ void TestAdministracao::somenteAdministrador()
     c.AdministraUsuarios(nullptr);
     QCoreApplication::processEvents();
     QVERIFY(!abriu);
-    QCOMPARE(r.Quantas(), 1);
-    QCOMPARE(r.Ultima().texto, texto);
-    QCOMPARE(r.Ultima().titulo, QStringLiteral("Controle de Acesso"));
-    QCOMPARE(r.Ultima().icone, Icone::Exclamacao);
+    ConfereAviso(r, texto);
 }
 
 void TestAdministracao::administradorVeArvoreDoMenu()
@@ -159,6 +155,31 @@ void TestAdministracao::administradorVeArvoreDoMenu()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
+void TestAdministracao::administradorQueSeExcluiGuardaOMenu()
+{
+    ArmazemTeste t;
+    ControleAcesso c(t.arquivo);
+    TfrmPrincipal principal{ValoresPrograma{}};
+    c.VinculaMenu(principal.MainMenu1);
+    QCOMPARE(c.ConfereUsuario(QStringLiteral("ADMIN"), kSenhaAdmin), 1);
+    RespostasMensagem r;
+    NoDialogoModal([](QWidget *w) {
+        auto *frm = qobject_cast<TfrmAdminUsuarios *>(w);
+        QVERIFY(frm);
+        Clica(frm->BtnNovoUsuario);
+        Clica(frm->ChkAdministrador);
+        GravaUsuario(*frm, QStringLiteral("CHEFE"), QStringLiteral("Chefe1"), QStringLiteral("Chefe1"));
+        Escolhe(frm->ListaUsuarios, QStringLiteral("ADMIN"));
+        Clica(frm->BtnExcluirUsuario);   // answered Sim
+        Clica(frm->BtnFechar);
+    });
+    c.AdministraUsuarios(&principal);
+    QVERIFY(!ArmazemUsuarios(t.arquivo).Usuario(QStringLiteral("ADMIN")));
+    // The session goes on with the menu it had, so the way out is still there.
+    QVERIFY(principal.Sair->isEnabled());
+    QVERIFY(principal.Cadastro1->menuAction()->isVisible());
+}
+
 void TestAdministracao::usuarioRecusado_data()
 {
     QTest::addColumn<QString>("nome");
@@ -183,7 +204,7 @@ void TestAdministracao::usuarioRecusado()
     const QByteArray antes = Bytes(a.t.arquivo);
     Clica(a.frm.BtnNovoUsuario);
     a.GravaUsuario(nome, senha, confirma);
-    a.Recusado(texto);
+    ConfereAviso(a.r, texto);
     QCOMPARE(Bytes(a.t.arquivo), antes);
     QCOMPARE(a.frm.ListaUsuarios->count(), 2);
 }
@@ -194,10 +215,10 @@ void TestAdministracao::ultimoAdministrador()
     Escolhe(a.frm.ListaUsuarios, QStringLiteral("ADMIN"));
     QVERIFY(a.frm.ChkAdministrador->isChecked());
     Clica(a.frm.BtnExcluirUsuario);
-    a.Recusado(QStringLiteral("O último administrador não pode ser excluído."));
+    ConfereAviso(a.r, QStringLiteral("O último administrador não pode ser excluído."));
     Clica(a.frm.ChkAdministrador);
     Clica(a.frm.BtnGravarUsuario);
-    a.Recusado(QStringLiteral("O último administrador não pode deixar de ser administrador."));
+    ConfereAviso(a.r, QStringLiteral("O último administrador não pode deixar de ser administrador."));
     QVERIFY(ArmazemUsuarios(a.t.arquivo).Usuario(QStringLiteral("ADMIN"))->administrador);
 
     // With a second administrator the first may go.
@@ -271,7 +292,7 @@ void TestAdministracao::direitosEGruposGravadosRelidos()
     QCOMPARE(a.r.Quantas(), 0);
     Escolhe(a.frm.ListaGrupos, QStringLiteral("BALCAO"));
     Clica(a.frm.BtnExcluirGrupo);
-    a.Recusado(QStringLiteral("O grupo BALCAO tem usuários e não pode ser excluído."));
+    ConfereAviso(a.r, QStringLiteral("O grupo BALCAO tem usuários e não pode ser excluído."));
 
     const ArmazemUsuarios lido(a.t.arquivo);
     QStringList itens = lido.Grupo(QStringLiteral("BALCAO"))->itens;

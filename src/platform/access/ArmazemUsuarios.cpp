@@ -50,6 +50,16 @@ QStringList ListaTextos(const QJsonValue &v, bool *ok)
     }
     return lista;
 }
+// A user or group by name; const or not as the list is.
+template <typename Lista>
+auto AchaPorNome(Lista &lista, const QString &nome) -> decltype(&lista.first())
+{
+    const QString n = ArmazemUsuarios::NormalizaNome(nome);
+    for (auto &x : lista)
+        if (x.nome == n)
+            return &x;
+    return nullptr;
+}
 } // namespace
 
 ArmazemUsuarios::ArmazemUsuarios(const QString &arquivo) : arquivo_(arquivo)
@@ -136,30 +146,22 @@ void ArmazemUsuarios::Salva() const
 
 UsuarioAcesso *ArmazemUsuarios::Usuario(const QString &nome)
 {
-    return const_cast<UsuarioAcesso *>(std::as_const(*this).Usuario(nome));
+    return AchaPorNome(usuarios, nome);
 }
 
 const UsuarioAcesso *ArmazemUsuarios::Usuario(const QString &nome) const
 {
-    const QString n = NormalizaNome(nome);
-    for (const UsuarioAcesso &u : usuarios)
-        if (u.nome == n)
-            return &u;
-    return nullptr;
+    return AchaPorNome(usuarios, nome);
 }
 
 GrupoAcesso *ArmazemUsuarios::Grupo(const QString &nome)
 {
-    return const_cast<GrupoAcesso *>(std::as_const(*this).Grupo(nome));
+    return AchaPorNome(grupos, nome);
 }
 
 const GrupoAcesso *ArmazemUsuarios::Grupo(const QString &nome) const
 {
-    const QString n = NormalizaNome(nome);
-    for (const GrupoAcesso &g : grupos)
-        if (g.nome == n)
-            return &g;
-    return nullptr;
+    return AchaPorNome(grupos, nome);
 }
 
 int ArmazemUsuarios::Administradores() const
