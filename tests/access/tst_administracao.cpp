@@ -50,6 +50,18 @@ QTreeWidgetItem *ItemDaArvore(QTreeWidget *arvore, const QString &item)
     return nullptr;
 }
 
+// The main window's menu bound, an administrator logged in.
+struct AdministradorLogado {
+    ArmazemTeste t;
+    ControleAcesso c{t.arquivo};
+    TfrmPrincipal principal{ValoresPrograma{}};
+    AdministradorLogado()
+    {
+        c.VinculaMenu(principal.MainMenu1);
+        c.ConfereUsuario(QStringLiteral("admin"), kSenhaAdmin);
+    }
+};
+
 // Fills the user fields and presses Gravar.
 void GravaUsuario(TfrmAdminUsuarios &frm, const QString &nome, const QString &senha,
                   const QString &confirma)
@@ -127,11 +139,7 @@ void TestAdministracao::somenteAdministrador()
 
 void TestAdministracao::administradorVeArvoreDoMenu()
 {
-    ArmazemTeste t;
-    ControleAcesso c(t.arquivo);
-    TfrmPrincipal principal{ValoresPrograma{}};
-    c.VinculaMenu(principal.MainMenu1);
-    QCOMPARE(c.ConfereUsuario(QStringLiteral("admin"), kSenhaAdmin), 1);
+    AdministradorLogado a;
     bool visto = false;
     NoDialogoModal([&](QWidget *w) {
         auto *frm = qobject_cast<TfrmAdminUsuarios *>(w);
@@ -150,18 +158,14 @@ void TestAdministracao::administradorVeArvoreDoMenu()
         QCOMPARE(frm->ListaUsuarios->count(), 2);
         Clica(frm->BtnFechar);
     });
-    c.AdministraUsuarios(&principal);
+    a.c.AdministraUsuarios(&a.principal);
     QVERIFY(visto);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestAdministracao::administradorQueSeExcluiGuardaOMenu()
 {
-    ArmazemTeste t;
-    ControleAcesso c(t.arquivo);
-    TfrmPrincipal principal{ValoresPrograma{}};
-    c.VinculaMenu(principal.MainMenu1);
-    QCOMPARE(c.ConfereUsuario(QStringLiteral("ADMIN"), kSenhaAdmin), 1);
+    AdministradorLogado a;
     RespostasMensagem r;
     NoDialogoModal([](QWidget *w) {
         auto *frm = qobject_cast<TfrmAdminUsuarios *>(w);
@@ -173,11 +177,11 @@ void TestAdministracao::administradorQueSeExcluiGuardaOMenu()
         Clica(frm->BtnExcluirUsuario);   // answered Sim
         Clica(frm->BtnFechar);
     });
-    c.AdministraUsuarios(&principal);
-    QVERIFY(!ArmazemUsuarios(t.arquivo).Usuario(QStringLiteral("ADMIN")));
+    a.c.AdministraUsuarios(&a.principal);
+    QVERIFY(!ArmazemUsuarios(a.t.arquivo).Usuario(QStringLiteral("ADMIN")));
     // The session goes on with the menu it had, so the way out is still there.
-    QVERIFY(principal.Sair->isEnabled());
-    QVERIFY(principal.Cadastro1->menuAction()->isVisible());
+    QVERIFY(a.principal.Sair->isEnabled());
+    QVERIFY(a.principal.Cadastro1->menuAction()->isVisible());
 }
 
 void TestAdministracao::usuarioRecusado_data()
