@@ -31,7 +31,8 @@ public:
     // 1 when the user may enter (then the user is logged in and the rights
     // are applied); otherwise shows the refusal and returns 0. Both texts
     // are trimmed; the name is compared in upper case, the password as
-    // typed (case-sensitive).
+    // typed (case-sensitive: the hash is of exactly what was typed; the
+    // login's password edit forces upper case, so in practice it is).
     int ConfereUsuario(const QString &usuario, const QString &senha);
     QString UsuarioLogado() const { return usuario_; }
 
