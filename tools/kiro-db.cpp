@@ -9,6 +9,7 @@
 // masterkey (the embedded engine checks no password).
 
 #include "common/ArquivoIni.h"
+#include "platform/access/ArmazemUsuarios.h"
 #include "common/U_Funcoes.h"
 #include "common/Win1252.h"
 #include "data/Database.h"
@@ -49,6 +50,7 @@ int Uso()
     Erro() << "uso:\n"
               "  kiro-db create DATABASE [--user U] [--password P]\n"
               "  kiro-db config DATABASE [--user U] [--password P] [--ini ARQUIVO]\n"
+              "  kiro-db admin RDusers.RDA [--name NOME]   (senha em KIRO_ADMIN_PASSWORD)\n"
               "  kiro-db fill DATABASE [--obitos N] [--cartas M] [--seed S] [--user U] [--password P]\n";
     return 2;
 }
@@ -125,6 +127,25 @@ int Preenche(const Opcoes &o)
     Saida() << "Tempo: " << QString::number(segundos, 'f', 1) << " s\n";
     return 0;
 }
+// The first administrator of a user store, password from the environment
+// (KIRO_ADMIN_PASSWORD) so it never shows in a process list. Does nothing
+// when the store already has users.
+int Administrador(const Opcoes &o)
+{
+    const QString nome = o.extras.value(QStringLiteral("name"), QStringLiteral("ADMIN"));
+    if (TemUsuarios(o.banco)) {
+        Saida() << "O cadastro de usuários já tem usuários: " << o.banco << "\n";
+        return 0;
+    }
+    const QString senha = qEnvironmentVariable("KIRO_ADMIN_PASSWORD");
+    if (senha.trimmed().isEmpty()) {
+        Erro() << "kiro-db: defina KIRO_ADMIN_PASSWORD\n";
+        return 2;
+    }
+    CriaAdministrador(o.banco, nome, senha);
+    Saida() << "Administrador criado: " << nome.trimmed().toUpper() << "\n";
+    return 0;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -152,6 +173,7 @@ int main(int argc, char *argv[])
     const std::map<QString, std::function<int(const Opcoes &)>> comandos{
         {QStringLiteral("create"), Cria},
         {QStringLiteral("config"), Configura},
+        {QStringLiteral("admin"), Administrador},
         {QStringLiteral("fill"), Preenche},
     };
     const auto it = comandos.find(args[0]);

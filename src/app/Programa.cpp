@@ -1,10 +1,14 @@
 #include "app/Programa.h"
 
+#include "app/ULogin.h"
 #include "app/UPrincipal.h"
 #include "common/Guarda.h"
+#include "platform/access/ArmazemUsuarios.h"
+#include "platform/access/ControleAcesso.h"
 #include "platform/access/InstanciaUnica.h"
 
 #include <QApplication>
+#include <memory>
 
 namespace {
 const QString kTitulo = QStringLiteral("KIRO - Sistema Necrovia");
@@ -31,6 +35,14 @@ public:
 
 int ExecutaPrograma(int argc, char *argv[])
 {
+    // kiro --criar-administrador NOME: the first administrator, password
+    // asked twice on the terminal.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--criar-administrador") {
+            QCoreApplication cli(argc, argv);
+            return CriaAdministradorTerminal(ArquivoUsuariosPadrao(), QString::fromLocal8Bit(argv[i + 1]));
+        }
+
     Aplicacao app(argc, argv);
     QApplication::setApplicationName(kTitulo);
     QApplication::setApplicationDisplayName(kTitulo);
@@ -40,9 +52,21 @@ int ExecutaPrograma(int argc, char *argv[])
     if (instancia.OutraEmExecucao())
         return 0;
 
+    // A user store that cannot be opened or written beside the executable
+    // ends the program before any window shows.
+    std::unique_ptr<ControleAcesso> RDacesso1;
+    try {
+        RDacesso1 = std::make_unique<ControleAcesso>(ArquivoUsuariosPadrao());
+    } catch (const std::exception &e) {
+        Mensagem(QString::fromUtf8(e.what()), QStringLiteral("Controle de Acesso"), Icone::Erro);
+        return 1;
+    }
+
     ValoresPrograma valores;
     valores.arquivoIni = ArquivoIniPadrao();
     TfrmPrincipal frmPrincipal(valores);
+    frmPrincipal.DefineAcesso(RDacesso1.get());
+    frmPrincipal.MostraLogin = MostraLogin;
     instancia.AoSerChamada([&] { frmPrincipal.TrazParaFrente(); });
     frmPrincipal.showMaximized();
     return app.exec();

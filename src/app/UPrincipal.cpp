@@ -3,6 +3,8 @@
 #include "app/Acessos.h"
 #include "app/Relogio.h"
 #include "app/USobre.h"
+#include "company/UCadEmpresa.h"
+#include "platform/access/ControleAcesso.h"
 #include "common/Encerramento.h"
 #include "common/Guarda.h"
 #include "common/Mensagem.h"
@@ -108,8 +110,7 @@ TfrmPrincipal::~TfrmPrincipal() = default;
 
 QString TfrmPrincipal::ItemDeMenu(const QAction *a)
 {
-    const QString item = a->property("itemMenu").toString();
-    return item.isEmpty() ? a->objectName() : item;
+    return ControleAcesso::ItemDeMenu(a);
 }
 
 void TfrmPrincipal::MontaToolbar()
@@ -337,5 +338,22 @@ void TfrmPrincipal::CartasPosseExecute() {}
 void TfrmPrincipal::AlterarExercicioExecute() {}
 void TfrmPrincipal::RelatFalecimentosExecute() {}
 void TfrmPrincipal::EfetuarCopiaSegurancaExecute() {}
-void TfrmPrincipal::EmpresaExecute() {}
-void TfrmPrincipal::UsuariosExecute() {}
+
+void TfrmPrincipal::EmpresaExecute()
+{
+    TfrmCadEmpresa frmCadEmpresa(IBDatabase1, valores.codigoEmpresa, this);
+    frmCadEmpresa.exec();
+}
+
+void TfrmPrincipal::UsuariosExecute()
+{
+    if (RDacesso1)
+        RDacesso1->AdministraUsuarios(this);
+}
+
+void TfrmPrincipal::DefineAcesso(ControleAcesso *acesso)
+{
+    RDacesso1 = acesso;
+    if (acesso)
+        acesso->VinculaMenu(MainMenu1);
+}

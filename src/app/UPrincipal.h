@@ -12,6 +12,7 @@
 
 #include "ui_UPrincipal.h"
 
+class ControleAcesso;
 class QLabel;
 class QToolButton;
 
@@ -23,6 +24,9 @@ public:
 
     Database IBDatabase1;
     ValoresPrograma valores;
+    // The access control bound to this window's menu (set by the program).
+    ControleAcesso *RDacesso1 = nullptr;
+    void DefineAcesso(ControleAcesso *acesso);
 
     // The login dialog is created, shown and released here (FormShow, last
     // step); the login window installs what it needs.
