@@ -11,6 +11,7 @@
 #include "support/PaginaEsperada.h"
 #include "data/Database.h"
 #include "data/Query.h"
+#include "reports/ImpressosTexto.h"
 
 #include <QDateTime>
 
@@ -102,6 +103,24 @@ inline void InsereObitos(Database &db, int n)
         q.ExecSQL();
     }
     db.Commit();
+}
+
+// A company form with every field filled.
+inline DadosEmpresa EmpresaCompleta()
+{
+    DadosEmpresa d;
+    d.codigo = 1;
+    d.razao = QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOSÉ");
+    d.endereco = QStringLiteral("RUA DAS FLORES, 100");
+    d.bairro = QStringLiteral("CENTRO");
+    d.complemento = QStringLiteral("SALA 2");
+    d.cidade = QStringLiteral("SÃO JOSÉ DO RIO PARDO");
+    d.uf = QStringLiteral("SP");
+    d.cep = QStringLiteral("13720000");
+    d.cnpj = QStringLiteral("11222333000181");
+    d.fone = QStringLiteral("1936081234");
+    d.responsavel = QStringLiteral("JOÃO DA SILVA");
+    return d;
 }
 
 } // namespace esperado

@@ -15,21 +15,6 @@
 #include <QTest>
 
 namespace {
-DadosEmpresa Empresa()
-{
-    DadosEmpresa d;
-    d.razao = QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOSÉ");
-    d.endereco = QStringLiteral("RUA DAS FLORES, 100");
-    d.bairro = QStringLiteral("CENTRO");
-    d.cidade = QStringLiteral("SÃO JOSÉ DO RIO PARDO");
-    d.uf = QStringLiteral("SP");
-    d.cep = QStringLiteral("13720000");
-    d.cnpj = QStringLiteral("11222333000181");
-    d.fone = QStringLiteral("1936081234");
-    d.responsavel = QStringLiteral("JOÃO DA SILVA");
-    return d;
-}
-
 const char kGolden[] = "data/empresa.escp";
 } // namespace
 
@@ -48,7 +33,7 @@ private:
 void TestCups::initTestCase()
 {
     CapturaImpressao captura;
-    ImprimeEmpresa(Empresa(), nullptr, [] { return esperado::Quando(); });
+    ImprimeEmpresa(esperado::EmpresaCompleta(), nullptr, [] { return esperado::Quando(); });
     folha_ = captura.Ultimo();
     if (qEnvironmentVariableIsSet("KIRO_GRAVA_ESPERADO")) {
         QFile f(QStringLiteral(QT_TESTCASE_SOURCEDIR "/reports/") + QLatin1String(kGolden));

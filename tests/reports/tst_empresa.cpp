@@ -14,23 +14,6 @@ Q_DECLARE_METATYPE(DadosEmpresa)
 Q_DECLARE_METATYPE(QList<TextoEsperado>)
 
 namespace {
-DadosEmpresa Completa()
-{
-    DadosEmpresa d;
-    d.codigo = 1;
-    d.razao = QStringLiteral("PREFEITURA MUNICIPAL DE SÃO JOSÉ");
-    d.endereco = QStringLiteral("RUA DAS FLORES, 100");
-    d.bairro = QStringLiteral("CENTRO");
-    d.complemento = QStringLiteral("SALA 2");
-    d.cidade = QStringLiteral("SÃO JOSÉ DO RIO PARDO");
-    d.uf = QStringLiteral("SP");
-    d.cep = QStringLiteral("13720000");
-    d.cnpj = QStringLiteral("11222333000181");
-    d.fone = QStringLiteral("1936081234");
-    d.responsavel = QStringLiteral("JOÃO DA SILVA");
-    return d;
-}
-
 // Labels at column 1 in bold, from row 6.
 QList<TextoEsperado> Rotulos()
 {
@@ -79,9 +62,9 @@ void TestEmpresa::folhaCelulaACelula_data()
     QTest::addColumn<QList<TextoEsperado>>("esperada");
     const QList<TextoEsperado> moldura = Cabecalho(30, kTituloEmpresa) + Rodape("0001");
 
-    QTest::newRow("completa") << Completa() << (moldura + Rotulos() + Valores(true));
+    QTest::newRow("completa") << EmpresaCompleta() << (moldura + Rotulos() + Valores(true));
 
-    DadosEmpresa sem = Completa();
+    DadosEmpresa sem = EmpresaCompleta();
     sem.cep.clear();
     sem.cnpj.clear();
     sem.fone.clear();
