@@ -9,6 +9,7 @@
 #include "common/Mensagem.h"
 #include "common/U_Funcoes.h"
 #include "data/Comandos.h"
+#include "reports/ImpressosTexto.h"
 
 #include <QCloseEvent>
 
@@ -74,6 +75,21 @@ TfrmCadEmpresa::TfrmCadEmpresa(Database &db, int codigoEmpresa, QWidget *parent)
     connect(btn_Imprimir, &QPushButton::clicked, this, Guarda(this, &TfrmCadEmpresa::btn_ImprimirClick));
     connect(btn_Fechar, &QPushButton::clicked, this, Guarda(this, &TfrmCadEmpresa::btn_FecharClick));
     HabilitaBotoes(QStringLiteral("I"));
+    ImprimeFicha = [](TfrmCadEmpresa &f) {
+        DadosEmpresa d;
+        d.codigo = f.codigo_;
+        d.razao = f.edt_RazaoSocial->text();
+        d.endereco = f.edt_Endereco->text();
+        d.bairro = f.edt_Bairro->text();
+        d.complemento = f.edt_Complemento->text();
+        d.cidade = f.edt_Cidade->text();
+        d.uf = f.cbbox_UF->currentText();
+        d.cep = ValorMascarado(f.mskedt_CEP);
+        d.cnpj = ValorMascarado(f.mskedt_CNPJ);
+        d.fone = ValorMascarado(f.mskedt_Fone);
+        d.responsavel = f.edt_Responsavel->text();
+        ImprimeEmpresa(d, &f);
+    };
 }
 
 QString TfrmCadEmpresa::ValorCampo(const Campo &c) const
