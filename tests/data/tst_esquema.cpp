@@ -180,19 +180,14 @@ void TestEsquema::colunasDasTabelas()
 
 void TestEsquema::todosOsComandosExecutam_data()
 {
-    QTest::addColumn<QString>("modo");
-    QTest::newRow("embarcado") << "embarcado";
-    QTest::newRow("servidor") << "servidor";
+    AdicionaModosBanco();
 }
 
 // Each fixed statement runs with its parameters, in the order a clerk's
 // work sends them, and writes what it says.
 void TestEsquema::todosOsComandosExecutam()
 {
-    QFETCH(QString, modo);
-    if (modo == QLatin1String("servidor") && !ServidorDisponivel())
-        QSKIP("no Firebird server configured for this run");
-    const BancoTeste b = NovoBanco(modo);
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     using namespace Comandos;

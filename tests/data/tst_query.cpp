@@ -90,17 +90,12 @@ void TestQuery::separaParametros()
 // Every kind of value the system writes comes back exactly as it went.
 void TestQuery::valoresIdaEVolta_data()
 {
-    QTest::addColumn<QString>("modo");
-    QTest::newRow("embarcado") << "embarcado";
-    QTest::newRow("servidor") << "servidor";
+    AdicionaModosBanco();
 }
 
 void TestQuery::valoresIdaEVolta()
 {
-    QFETCH(QString, modo);
-    if (modo == QLatin1String("servidor") && !ServidorDisponivel())
-        QSKIP("no Firebird server configured for this run");
-    const BancoTeste b = NovoBanco(modo);
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     InsereCarta(db, 7);
@@ -397,15 +392,12 @@ void TestQuery::leituraNaoPrendeTransacao()
 
 void TestQuery::duasConexoesVeemCommits_data()
 {
-    valoresIdaEVolta_data();
+    AdicionaModosBanco();
 }
 
 void TestQuery::duasConexoesVeemCommits()
 {
-    QFETCH(QString, modo);
-    if (modo == QLatin1String("servidor") && !ServidorDisponivel())
-        QSKIP("no Firebird server configured for this run");
-    const BancoTeste b = NovoBanco(modo);
+    BANCO_DO_MODO(b);
     Database mesa1, mesa2;
     b.Configura(mesa1);
     b.Configura(mesa2);
@@ -458,15 +450,12 @@ void TestQuery::escritorSemConflitoAposCommitAlheio()
 // statement that meets the loss reports it, the next one reconnects.
 void TestQuery::conexaoPerdidaReabre_data()
 {
-    valoresIdaEVolta_data();
+    AdicionaModosBanco();
 }
 
 void TestQuery::conexaoPerdidaReabre()
 {
-    QFETCH(QString, modo);
-    if (modo == QLatin1String("servidor") && !ServidorDisponivel())
-        QSKIP("no Firebird server configured for this run");
-    const BancoTeste b = NovoBanco(modo);
+    BANCO_DO_MODO(b);
     Database mesa, admin;
     b.Configura(mesa);
     b.Configura(admin);

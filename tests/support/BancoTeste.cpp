@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 struct Pasta {
@@ -97,4 +98,11 @@ BancoTeste NovoBanco(const QString &modo)
         return *b;
     }
     return NovoBancoEmbarcado();
+}
+
+void AdicionaModosBanco()
+{
+    QTest::addColumn<QString>("modo");
+    QTest::newRow("embarcado") << QStringLiteral("embarcado");
+    QTest::newRow("servidor") << QStringLiteral("servidor");
 }

@@ -28,5 +28,16 @@ std::optional<BancoTeste> NovoBancoServidor();
 BancoTeste NovoBanco(const QString &modo);
 bool ServidorDisponivel();
 
+// The two ways a desk reaches the database, as a data column "modo" for
+// tests that must hold in both.
+void AdicionaModosBanco();
+// The database for the current row of such a test; skips the server row
+// when this run has no server.
+#define BANCO_DO_MODO(variavel)                                                    \
+    QFETCH(QString, modo);                                                         \
+    if (modo == QLatin1String("servidor") && !ServidorDisponivel())                \
+        QSKIP("no Firebird server configured for this run");                       \
+    const BancoTeste variavel = NovoBanco(modo)
+
 // Folder for a test's scratch files, removed when the test program ends.
 QString PastaTemporariaTestes();
