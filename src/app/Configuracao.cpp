@@ -10,7 +10,7 @@ const QByteArray kSecao = "Banco de Dados";
 
 bool LerConfiguracao(ValoresPrograma &v)
 {
-    ArquivoIni ini(v.arquivoIni.isEmpty() ? ArquivoIniPadrao() : v.arquivoIni);
+    ArquivoIni ini(ArquivoIniDe(v));
     if (!ini.ArquivoExiste()) {
         ini.Escreve(kSecao, "Database", {});
         ini.Escreve(kSecao, "Usuario", {});

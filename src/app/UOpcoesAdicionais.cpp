@@ -55,7 +55,7 @@ TfrmOpcoesAdicionais::TfrmOpcoesAdicionais(const ValoresPrograma &valores, QWidg
 
 void TfrmOpcoesAdicionais::FormCreate()
 {
-    ArquivoIni ini(valores_.arquivoIni.isEmpty() ? ArquivoIniPadrao() : valores_.arquivoIni);
+    ArquivoIni ini(ArquivoIniDe(valores_));
     EdtCaminhoNomeBD->setText(DeWin1252(ini.LeOuVazio(kSecao, "Database")));
     EdtUsernameBD->setText(DeWin1252(Descriptografar(ini.LeOuVazio(kSecao, "Usuario"))));
     EdtPasswordBD->setText(DeWin1252(Descriptografar(ini.LeOuVazio(kSecao, "Senha"))));
@@ -96,7 +96,7 @@ void TfrmOpcoesAdicionais::BitBtnOkClick()
                  Icone::Pergunta, {Botao::Sim, Botao::Nao})
         != Botao::Sim)
         return;
-    ArquivoIni ini(valores_.arquivoIni.isEmpty() ? ArquivoIniPadrao() : valores_.arquivoIni);
+    ArquivoIni ini(ArquivoIniDe(valores_));
     if (EdtCaminhoNomeBD->text() != valores_.caminhoBanco)
         ini.Escreve(kSecao, "Database", ParaWin1252(EdtCaminhoNomeBD->text()));
     if (EdtUsernameBD->text() != valores_.usuarioBanco)

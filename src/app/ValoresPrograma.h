@@ -19,6 +19,12 @@ inline QString ArquivoIniPadrao()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/kiro.ini");
 }
 
+// The settings file these values come from.
+inline QString ArquivoIniDe(const ValoresPrograma &v)
+{
+    return v.arquivoIni.isEmpty() ? ArquivoIniPadrao() : v.arquivoIni;
+}
+
 // Reads the three settings into the values, writing any missing key empty
 // (the file too, when absent). True when all three keys were present.
 bool LerConfiguracao(ValoresPrograma &v);
