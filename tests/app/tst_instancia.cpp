@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestInstancia : public QObject {
@@ -49,8 +50,14 @@ void TestInstancia::socketAbandonadoNaoImpede()
 
 void TestInstancia::segundoProcessoEncerra()
 {
-    const QString kiro = QCoreApplication::applicationDirPath() + QStringLiteral("/../kiro");
-    QVERIFY2(QFile::exists(kiro), qPrintable(kiro));
+    // A copy of the program in a folder of its own, so the settings file and
+    // user store that it writes beside itself do not land in the build tree.
+    const QString construido = QCoreApplication::applicationDirPath() + QStringLiteral("/../kiro");
+    QVERIFY2(QFile::exists(construido), qPrintable(construido));
+    QTemporaryDir pasta;
+    QVERIFY(pasta.isValid());
+    const QString kiro = pasta.filePath(QStringLiteral("kiro"));
+    QVERIFY(QFile::copy(construido, kiro));
     QProcess primeira;
     primeira.setProgram(kiro);
     primeira.setArguments({QStringLiteral("-platform"), QStringLiteral("offscreen")});
