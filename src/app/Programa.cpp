@@ -8,6 +8,7 @@
 #include "platform/access/InstanciaUnica.h"
 
 #include <QApplication>
+#include <QFont>
 #include <memory>
 
 namespace {
@@ -45,7 +46,11 @@ int ExecutaPrograma(int argc, char *argv[])
 
     Aplicacao app(argc, argv);
     QApplication::setApplicationName(kTitulo);
-    QApplication::setApplicationDisplayName(kTitulo);
+    // No display name: on X11 Qt would append it to every window title, and
+    // each window's caption is to read exactly as given.
+    // The windows are laid out for an 8-point sans face; the desktop's larger
+    // default would clip labels and status-bar panels of fixed size.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     QApplication::setQuitOnLastWindowClosed(false);
 
     InstanciaUnica instancia(kTitulo);
