@@ -35,11 +35,11 @@ bool TecladoAplicacao::eventFilter(QObject *obj, QEvent *e)
     if (e->type() != QEvent::KeyPress || !obj->isWidgetType())
         return false;
     const auto *k = static_cast<QKeyEvent *>(e);
-    if (k->modifiers() & Qt::AltModifier)
-        return false;
     // An open drop-down (combo list, calendar) has the keys to itself.
     if (QApplication::activePopupWidget())
         return false;
+    if (k->modifiers() & Qt::AltModifier)
+        return AltSemAtalho(*k);
 
     auto *receptor = static_cast<QWidget *>(obj);
     QWidget *janela = QApplication::activeWindow();
@@ -57,6 +57,18 @@ bool TecladoAplicacao::eventFilter(QObject *obj, QEvent *e)
 
         return false;
     }
+}
+
+bool TecladoAplicacao::AltSemAtalho(const QKeyEvent &k)
+{
+    // Alt with a letter reaches a control only when no mnemonic took it (the
+    // shortcut map runs first), e.g. Alt+G while "Gravar" is disabled. Qt
+    // would then type the letter into the edit; the clerk meant a button.
+    // Ctrl+Alt is AltGr on some desks and types for real.
+    if (k.modifiers() & Qt::ControlModifier)
+        return false;
+    const QString t = k.text();
+    return !t.isEmpty() && t.at(0).isPrint();
 }
 
 bool TecladoAplicacao::Esc(QWidget *receptor, bool primeiro, QWidget *janela)

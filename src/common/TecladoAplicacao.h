@@ -5,7 +5,9 @@
 //
 //   InstalaTecladoAplicacao(this);
 //
-// It looks at key presses only and leaves keys pressed with Alt alone.
+// It looks at key presses only and leaves keys pressed with Alt alone, but
+// for one thing: an Alt+letter that no mnemonic took is dropped rather than
+// typed into the focused edit.
 //  - Esc on any active window except the main window closes that window
 //    through its close checks (closeEvent, reject), which may refuse; a dialog
 //    that closes returns -1 from exec(). The key still reaches the focused
@@ -35,6 +37,7 @@ protected:
     bool eventFilter(QObject *obj, QEvent *e) override;
 
 private:
+    static bool AltSemAtalho(const QKeyEvent &k);
     bool Esc(QWidget *receptor, bool primeiro, QWidget *janela);
     bool Cima(QWidget *receptor, bool primeiro, QWidget *foco);
 

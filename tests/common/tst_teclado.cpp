@@ -71,6 +71,7 @@ private slots:
     void cimaChegaAoControle();
     void baixoNuncaMove();
     void altCimaIgnorado();
+    void altLetraSemAtalhoNaoDigita();
 
 private:
     QMainWindow *principal_ = nullptr;
@@ -313,6 +314,36 @@ void TestTeclado::altCimaIgnorado()
     QCOMPARE(Focado(), b);
     Tecla(Qt::Key_Escape, Qt::AltModifier);
     QVERIFY(d.isVisible());
+}
+
+// Alt+G on a form whose "Gravar" is disabled: nothing typed into the field,
+// while the enabled button's mnemonic and plain and AltGr typing still work.
+void TestTeclado::altLetraSemAtalhoNaoDigita()
+{
+    QDialog d(principal_);
+    auto *l = new QVBoxLayout(&d);
+    auto *campo = new QLineEdit(&d);
+    l->addWidget(campo);
+    auto *gravar = new QPushButton(QStringLiteral("&Gravar"), &d);
+    auto *fechar = new QPushButton(QStringLiteral("&Fechar"), &d);
+    l->addWidget(gravar);
+    l->addWidget(fechar);
+    gravar->setEnabled(false);
+    int fechou = 0;
+    connect(fechar, &QPushButton::clicked, &d, [&] { ++fechou; });
+    QVERIFY(MostraAtiva(&d));
+    campo->setFocus();
+    Digita(QStringLiteral("ab"));
+    Tecla(Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(campo->text(), QStringLiteral("ab"));
+    Tecla(Qt::Key_Q, Qt::AltModifier);
+    QCOMPARE(campo->text(), QStringLiteral("ab"));
+    QTest::keyClick(campo, Qt::Key_Slash, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(campo->text(), QStringLiteral("ab/"));
+    Tecla(Qt::Key_F, Qt::AltModifier);
+    // A mnemonic clicks through animateClick, a moment later.
+    QTRY_COMPARE(fechou, 1);
+    QCOMPARE(campo->text(), QStringLiteral("ab/"));
 }
 
 QTEST_MAIN(TestTeclado)
