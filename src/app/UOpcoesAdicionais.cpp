@@ -1,5 +1,7 @@
 #include "app/UOpcoesAdicionais.h"
 
+#include "common/Ampulheta.h"
+
 #include "common/ArquivoIni.h"
 #include "common/Convencoes.h"
 #include "common/Encerramento.h"
@@ -9,7 +11,6 @@
 #include "common/Win1252.h"
 #include "data/Database.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QHostInfo>
 
@@ -22,11 +23,6 @@ QString EscolheArquivoPadrao(QWidget *pai)
                                         QStringLiteral("Firebird (*.fdb), Interbase (*.gdb) (*.fdb *.gdb)"));
 }
 
-// The cursor stays an hourglass for as long as the object lives.
-struct Ampulheta {
-    Ampulheta() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Ampulheta() { QApplication::restoreOverrideCursor(); }
-};
 } // namespace
 
 TfrmOpcoesAdicionais::TfrmOpcoesAdicionais(const ValoresPrograma &valores, QWidget *parent)

@@ -1,8 +1,8 @@
 #include "reports/ImpressosTexto.h"
 
+#include "common/Ampulheta.h"
 #include "common/U_Funcoes.h"
 
-#include <QApplication>
 
 namespace {
 const Atributos kNormal;
@@ -109,25 +109,19 @@ public:
     // time the grid is held, its own work included.
     explicit PausaGrade(const AcompanhamentoGrade &g) : g_(g)
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        try {
-            if (g_.para)
-                g_.para();
-        } catch (...) {
-            QApplication::restoreOverrideCursor();
-            throw;
-        }
+        if (g_.para)
+            g_.para();
     }
     ~PausaGrade()
     {
         if (g_.retoma)
             g_.retoma();
-        QApplication::restoreOverrideCursor();
     }
     PausaGrade(const PausaGrade &) = delete;
     PausaGrade &operator=(const PausaGrade &) = delete;
 
 private:
+    Ampulheta ampulheta_;
     const AcompanhamentoGrade &g_;
 };
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/textprint/ImpressoraTexto.h"
 
+#include "common/Ampulheta.h"
 #include "common/Mensagem.h"
 #include "platform/textprint/PinturaTexto.h"
 #include "platform/textprint/UConfiguraTexto.h"
@@ -132,20 +133,21 @@ bool ImprimePaginas(const QList<PaginaTexto> &paginas, const OpcoesImpressao &op
         progresso->setMinimumDuration(0);
         progresso->setValue(0);
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QString erro;
     bool ok;
-    if (modo == ModoImpressao::Grafico) {
-        ok = PintaNaImpressora(saida, opcoes, config, progresso.get(), &erro);
-    } else {
-        const QByteArray dados = CodificaParaModo(
-            modo, saida, personalizado ? config.codigosPersonalizados : ModeloPersonalizadoEpson());
-        ok = opcoes.arquivo.isEmpty() ? EnviaBruto(dados, personalizado ? QString() : nome, &erro)
-                                      : Grava(opcoes.arquivo, dados, &erro);
-        if (progresso)
-            progresso->setValue(int(saida.size()));
+    {
+        const Ampulheta ampulheta;
+        if (modo == ModoImpressao::Grafico) {
+            ok = PintaNaImpressora(saida, opcoes, config, progresso.get(), &erro);
+        } else {
+            const QByteArray dados = CodificaParaModo(
+                modo, saida, personalizado ? config.codigosPersonalizados : ModeloPersonalizadoEpson());
+            ok = opcoes.arquivo.isEmpty() ? EnviaBruto(dados, personalizado ? QString() : nome, &erro)
+                                          : Grava(opcoes.arquivo, dados, &erro);
+            if (progresso)
+                progresso->setValue(int(saida.size()));
+        }
     }
-    QApplication::restoreOverrideCursor();
     progresso.reset();
     if (!ok)
         Mensagem(QStringLiteral("Não foi possível imprimir em \"%1\".\n%2")
