@@ -69,6 +69,7 @@ void ZeraPico()
 
 struct Isql {
     double segundos = 0;
+    QString saida;
 };
 
 Isql RodaIsql(const QString &arquivo, const QString &pasta, const QString &comandos)
@@ -89,6 +90,7 @@ Isql RodaIsql(const QString &arquivo, const QString &pasta, const QString &coman
         qFatal("isql-fb failed: %s", p.readAllStandardError().constData());
     Isql r;
     r.segundos = double(t.nsecsElapsed()) / 1e9;
+    r.saida = QString::fromUtf8(p.readAllStandardOutput());
     return r;
 }
 
@@ -168,6 +170,7 @@ int main(int argc, char *argv[])
     ZeraPico();
     std::vector<Tempos> nossos;
     std::vector<int> linhas;
+    QStringList planos;
     for (const Caso &c : casos) {
         std::vector<double> v;
         int n = 0;
@@ -181,6 +184,8 @@ int main(int argc, char *argv[])
             q.Open();
             v.push_back(double(u.nsecsElapsed()) / 1e9);
             n = q.RecordCount();
+            if (i == 0)
+                planos << q.Plano();
         }
         nossos.push_back(Resume(v));
         linhas.push_back(n);
@@ -205,6 +210,11 @@ int main(int argc, char *argv[])
         Saida() << "  Query:          " << linhas[k] << " linhas, melhor " << Ms(nossos[k].melhor)
                 << ", mediana " << Ms(nossos[k].mediana) << "\n";
         const qint64 n = LinhasIsql(arquivo, pasta.path(), c.sqlIsql);
+        const QString planoIsql =
+            RodaIsql(arquivo, pasta.path(), QStringLiteral("SET PLANONLY ON;\n%1;\n").arg(c.sqlIsql))
+                .saida.simplified();
+        Saida() << "  plano Query: " << planos.value(int(k)).simplified() << "\n"
+                << "  plano isql:  " << planoIsql << "\n";
         for (int blob = 0; blob < 2; ++blob) {
             std::vector<double> v;
             for (int i = 0; i < repeticoes; ++i) {

@@ -305,6 +305,21 @@ void Query::Libera()
     prep_.reset();
 }
 
+QString Query::Plano()
+{
+    if (!prep_ || prep_->geracao != db_.Geracao())
+        return QString();
+    static const char pedido[] = {isc_info_sql_get_plan};
+    QByteArray resposta(16384, '\0');
+    ISC_STATUS_ARRAY status;
+    if (isc_dsql_sql_info(status, &prep_->stmt, sizeof pedido, pedido, short(resposta.size()),
+                          resposta.data())
+        || resposta[0] != isc_info_sql_get_plan)
+        return QString();
+    const int len = int(isc_vax_integer(resposta.constData() + 1, 2));
+    return QString::fromUtf8(resposta.constData() + 3, len).trimmed();
+}
+
 void Query::Prepara()
 {
     AnalisaTexto();

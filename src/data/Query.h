@@ -123,6 +123,9 @@ public:
     void ExecSQL();
     bool Active() const { return ativo_; }
     qint64 RowsAffected() const { return afetadas_; }
+    // The server's access plan of the statement last prepared ("PLAN ..."),
+    // empty when none is; for benchmarks and diagnosis.
+    QString Plano();
 
     void First();
     void Last();
