@@ -75,21 +75,6 @@ TfrmCadEmpresa::TfrmCadEmpresa(Database &db, int codigoEmpresa, QWidget *parent)
     connect(btn_Imprimir, &QPushButton::clicked, this, Guarda(this, &TfrmCadEmpresa::btn_ImprimirClick));
     connect(btn_Fechar, &QPushButton::clicked, this, Guarda(this, &TfrmCadEmpresa::btn_FecharClick));
     HabilitaBotoes(QStringLiteral("I"));
-    ImprimeFicha = [](TfrmCadEmpresa &f) {
-        DadosEmpresa d;
-        d.codigo = f.codigo_;
-        d.razao = f.edt_RazaoSocial->text();
-        d.endereco = f.edt_Endereco->text();
-        d.bairro = f.edt_Bairro->text();
-        d.complemento = f.edt_Complemento->text();
-        d.cidade = f.edt_Cidade->text();
-        d.uf = f.cbbox_UF->currentText();
-        d.cep = ValorMascarado(f.mskedt_CEP);
-        d.cnpj = ValorMascarado(f.mskedt_CNPJ);
-        d.fone = ValorMascarado(f.mskedt_Fone);
-        d.responsavel = f.edt_Responsavel->text();
-        ImprimeEmpresa(d, &f);
-    };
 }
 
 QString TfrmCadEmpresa::ValorCampo(const Campo &c) const
@@ -236,10 +221,38 @@ void TfrmCadEmpresa::btn_CancelarClick()
     HabilitaBotoes(existe ? QStringLiteral("A") : QStringLiteral("I"));
 }
 
+// The sheet shows the stored row, not what is typed and unsaved; postal
+// code, CNPJ and telephone only where the form's field holds something.
+DadosEmpresa TfrmCadEmpresa::DadosDaFicha()
+{
+    DadosEmpresa d;
+    d.codigo = codigo_;
+    // Another desk may have deleted the row meanwhile: an empty sheet then.
+    if ((!IBQryEmpresa.Active() && !LeRegistro()) || IBQryEmpresa.IsEmpty())
+        return d;
+    const auto coluna = [this](const char *nome) {
+        return IBQryEmpresa.FieldByName(QLatin1String(nome)).AsString();
+    };
+    const auto seCampo = [&](QLineEdit *campo, const char *nome) {
+        return ValorMascarado(campo).trimmed().isEmpty() ? QString() : coluna(nome);
+    };
+    d.codigo = IBQryEmpresa.FieldByName(QStringLiteral("emp_codigo")).AsInteger();
+    d.razao = coluna("emp_razao");
+    d.endereco = coluna("emp_ender");
+    d.bairro = coluna("emp_bairro");
+    d.complemento = coluna("emp_compl");
+    d.cidade = coluna("emp_cidade");
+    d.uf = coluna("emp_uf");
+    d.cep = seCampo(mskedt_CEP, "emp_cep");
+    d.cnpj = seCampo(mskedt_CNPJ, "emp_cnpj");
+    d.fone = seCampo(mskedt_Fone, "emp_fone");
+    d.responsavel = coluna("emp_resp");
+    return d;
+}
+
 void TfrmCadEmpresa::btn_ImprimirClick()
 {
-    if (ImprimeFicha)
-        ImprimeFicha(*this);
+    ImprimeEmpresa(DadosDaFicha(), this);
 }
 
 void TfrmCadEmpresa::btn_FecharClick()

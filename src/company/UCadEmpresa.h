@@ -4,9 +4,9 @@
 // unless the clerk agrees that the program ends.
 
 #include "data/Query.h"
+#include "reports/ImpressosTexto.h"
 
 #include <QDialog>
-#include <functional>
 
 #include "ui_UCadEmpresa.h"
 
@@ -17,8 +17,6 @@ public:
 
     Query IBQryEmpresa;
     QString Estado() const { return estado_; }
-    // Prints the company sheet of the stored row.
-    std::function<void(TfrmCadEmpresa &)> ImprimeFicha;
 
     void FormActivate();
     void btn_GravarClick();
@@ -51,6 +49,7 @@ private:
     void HabilitaBotoes(const QString &estado);
     bool ValidaCampos();
     bool LeRegistro();
+    DadosEmpresa DadosDaFicha();
     void Executa(const QStringList &sql);
 
     Database &db_;

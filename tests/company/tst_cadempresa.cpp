@@ -2,6 +2,7 @@
 #include "BancoTeste.h"
 #include "RespostasMensagem.h"
 #include "TeclasFoco.h"
+#include "CapturaImpressao.h"
 #include "common/Convencoes.h"
 #include "common/Encerramento.h"
 #include "common/Mascara.h"
@@ -59,6 +60,7 @@ private slots:
     void excluirEFecharNaoEncerra();
     void fecharSemRegistroSimFicaAberta();
     void reativacaoTrocaDigitado();
+    void imprimeORegistroGuardado();
 };
 
 void TestCadEmpresa::abreSemRegistro()
@@ -228,6 +230,33 @@ void TestCadEmpresa::reativacaoTrocaDigitado()
     }
     QVERIFY(MostraAtiva(&f));
     QTRY_COMPARE(f.edt_RazaoSocial->text(), QStringLiteral("GUARDADA"));
+}
+
+// Unsaved typing does not reach the sheet: it prints the stored row, and
+// leaves out the telephone whose field the clerk emptied.
+void TestCadEmpresa::imprimeORegistroGuardado()
+{
+    const BancoTeste b = NovoBancoEmbarcado();
+    Database db;
+    b.Configura(db);
+    db.ExecuteImmediate(QStringLiteral(
+        "INSERT INTO empresa VALUES (1, 'GUARDADA', 'RUA A', 'CENTRO', '', 'CIDADE', 'SP', "
+        "'13870000', '11222333000181', '1936081234', 'JOSÉ')"));
+    TfrmCadEmpresa f(db, 1);
+    QVERIFY(MostraAtiva(&f));
+    f.edt_RazaoSocial->setText(QStringLiteral("DIGITADA"));
+    f.edt_Responsavel->setText(QStringLiteral("OUTRO"));
+    f.mskedt_Fone->clear();
+    CapturaImpressao captura;
+    QTest::mouseClick(f.btn_Imprimir, Qt::LeftButton);
+    QCOMPARE(captura.Trabalhos().size(), 1);
+    const PaginaTexto &p = captura.Ultimo().paginas.at(0);
+    QCOMPARE(p.Texto(6, 18, 4), QStringLiteral("0001"));
+    QCOMPARE(p.Linha(7).mid(17).trimmed(), QStringLiteral("GUARDADA"));
+    QCOMPARE(p.Linha(13).mid(17).trimmed(), QStringLiteral("13870-000"));
+    QCOMPARE(p.Linha(14).mid(17).trimmed(), QStringLiteral("11.222.333/0001-81"));
+    QCOMPARE(p.Linha(15).trimmed(), QStringLiteral("Fone........:"));
+    QCOMPARE(p.Linha(16).mid(17).trimmed(), QStringLiteral("JOSÉ"));
 }
 
 QTEST_MAIN(TestCadEmpresa)
