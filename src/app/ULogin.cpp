@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -92,8 +93,14 @@ void TfrmLogin::AtualizaPaineis(QWidget *foco)
 
 bool TfrmLogin::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == EdtSenha && e->type() == QEvent::FocusOut)
-        ExecutaGuardado([this] { EdtSenhaExit(); });
+    // Leaving the field means the focus moving to another control of the
+    // dialog; another window taking over ("Opções", another program, a menu)
+    // is no exit, or it would log in behind the clerk's back.
+    if (o == EdtSenha && e->type() == QEvent::FocusOut) {
+        const Qt::FocusReason r = static_cast<QFocusEvent *>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
+            ExecutaGuardado([this] { EdtSenhaExit(); });
+    }
     return QDialog::eventFilter(o, e);
 }
 

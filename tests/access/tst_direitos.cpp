@@ -71,8 +71,10 @@ void TestDireitos::confereUsuario_data()
     QTest::newRow("brancos em volta") << "  MARIA \t" << (u' ' + kSenhaMaria + u' ') << "MARIA";
     QTest::newRow("nome em minúsculas") << "mArIa" << kSenhaMaria << "MARIA";
     QTest::newRow("senha errada") << "MARIA" << "senha-maria2" << "";
-    // The password is compared as typed: another case is another password.
-    QTest::newRow("senha em outra caixa") << "MARIA" << kSenhaMaria.toUpper() << "";
+    // Compared in upper case, as the login field types it: a password set
+    // with small letters is still accepted.
+    QTest::newRow("senha em maiúsculas") << "MARIA" << kSenhaMaria.toUpper() << "MARIA";
+    QTest::newRow("senha em outra caixa") << "MARIA" << kSenhaMaria.toLower() << "MARIA";
     QTest::newRow("usuário errado") << "MARIO" << kSenhaMaria << "";
     QTest::newRow("senha de outro usuário") << "MARIA" << kSenhaAdmin << "";
     QTest::newRow("em branco") << "" << "" << "";

@@ -28,7 +28,8 @@ struct Ambiente {
 
     explicit Ambiente(bool comEmpresa = true)
     {
-        CriaAdministrador(store, QStringLiteral("ANA"), QStringLiteral("SEGREDO"));
+        // Set in mixed case; the login field types capitals and still gets in.
+        CriaAdministrador(store, QStringLiteral("ANA"), QStringLiteral("Segredo"));
         acesso = std::make_unique<ControleAcesso>(store);
         ValoresPrograma v;
         v.arquivoIni = EscreveIniTeste(banco);
@@ -64,6 +65,7 @@ private slots:
     void recusadoSemLimite();
     void entradaGravaUmaLinha();
     void enterNaSenhaEntra();
+    void outraJanelaNaoEntra();
     void escEncerraSemLinha();
     void semEmpresaAbreCadastroEEncerra();
     void semEmpresaCadastrada();
@@ -130,9 +132,20 @@ void TestLogin::entradaGravaUmaLinha()
     l.EdtSenha->setText(QStringLiteral("SEGREDO"));
     RespostasMensagem r;
     const QDate hoje = QDate::currentDate();
+    const QTime antes = QTime::currentTime();
     QTest::mouseClick(l.BtnOk, Qt::LeftButton);
+    const QTime depois = QTime::currentTime();
     QCOMPARE(r.Quantas(), 0);
     QCOMPARE(a.Diario(), QStringList{QStringLiteral("1 ANA %1 ENTRADA").arg(hoje.toString(QStringLiteral("dd/MM/yyyy")))});
+    {
+        // The desk's clock at the click, to the stored precision.
+        Query h(a.principal->IBDatabase1);
+        h.SetSQL(QStringLiteral("SELECT ace_hora FROM acessos"));
+        h.Open();
+        const QTime hora = h.Fields(0).AsTime();
+        QVERIFY2(hora >= antes.addMSecs(-1) && hora <= depois,
+                 qPrintable(hora.toString(QStringLiteral("HH:mm:ss.zzz"))));
+    }
     QVERIFY(!l.isVisible());
     QCOMPARE(l.result(), -1);
     QCOMPARE(a.principal->StatusPanel[1]->text(), QStringLiteral("Usuário: ANA"));
@@ -163,6 +176,30 @@ void TestLogin::enterNaSenhaEntra()
     Digita(QStringLiteral("segredo"));
     Tecla(Qt::Key_Return);
     QCOMPARE(r.Quantas(), 0);
+    QCOMPARE(a.Diario().size(), 1);
+}
+
+// With both fields filled, another window becoming active (the options
+// dialog, another program) is not leaving the password field.
+void TestLogin::outraJanelaNaoEntra()
+{
+    Ambiente a;
+    TfrmLogin l(*a.principal);
+    QVERIFY(MostraAtiva(&l));
+    l.EdtUsuario->setText(QStringLiteral("ANA"));
+    l.EdtSenha->setFocus();
+    l.EdtSenha->setText(QStringLiteral("SEGREDO"));
+    RespostasMensagem r;
+    {
+        QDialog outra(&l);
+        QVERIFY(MostraAtiva(&outra));
+    }
+    QVERIFY(MostraAtiva(&l));
+    QCOMPARE(r.Quantas(), 0);
+    QCOMPARE(a.Diario().size(), 0);
+    QVERIFY(l.isVisible());
+    // Moving on inside the dialog still is.
+    Tecla(Qt::Key_Tab);
     QCOMPARE(a.Diario().size(), 1);
 }
 

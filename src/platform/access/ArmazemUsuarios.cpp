@@ -173,7 +173,7 @@ int ArmazemUsuarios::Administradores() const
 QByteArray ArmazemUsuarios::HashSenha(const QString &senha)
 {
     IniciaSodium();
-    const QByteArray s = senha.toUtf8();
+    const QByteArray s = NormalizaSenha(senha).toUtf8();
     char hash[crypto_pwhash_STRBYTES];
     const bool minimo = CustoMinimo();
     if (crypto_pwhash_str(hash, s.constData(), quint64(s.size()),
@@ -187,7 +187,7 @@ QByteArray ArmazemUsuarios::HashSenha(const QString &senha)
 bool ArmazemUsuarios::ConfereSenha(const QByteArray &hash, const QString &senha)
 {
     IniciaSodium();
-    const QByteArray s = senha.toUtf8();
+    const QByteArray s = NormalizaSenha(senha).toUtf8();
     return crypto_pwhash_str_verify(hash.constData(), s.constData(), quint64(s.size())) == 0;
 }
 

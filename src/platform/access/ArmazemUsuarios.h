@@ -59,8 +59,11 @@ public:
 
     static QString NormalizaNome(const QString &nome) { return nome.trimmed().toUpper(); }
 
-    // The password is hashed exactly as given (callers trim it): the
-    // comparison is case-sensitive.
+    // Passwords are compared without surrounding blanks and in upper case,
+    // as the login types them (its field forces capitals): both the hash
+    // and the check take the password through NormalizaSenha, so one set in
+    // lower case can still be typed.
+    static QString NormalizaSenha(const QString &senha) { return senha.trimmed().toUpper(); }
     static QByteArray HashSenha(const QString &senha);
     static bool ConfereSenha(const QByteArray &hash, const QString &senha);
 

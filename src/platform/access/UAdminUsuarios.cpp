@@ -1,5 +1,6 @@
 #include "platform/access/UAdminUsuarios.h"
 
+#include "common/Convencoes.h"
 #include "common/Guarda.h"
 #include "common/Mensagem.h"
 #include "platform/access/ControleAcesso.h"
@@ -26,6 +27,9 @@ TfrmAdminUsuarios::TfrmAdminUsuarios(ArmazemUsuarios &armazem, QMenuBar *menu, Q
 {
     setupUi(this);
     setObjectName(QStringLiteral("frmAdminUsuarios"));
+    // Passwords count in capitals, as the login types them.
+    InstalaMaiusculas(EdtSenha);
+    InstalaMaiusculas(EdtConfirma);
     if (menu)
         MontaArvore(menu->actions(), nullptr);
     ArvoreDireitos->expandAll();
@@ -149,7 +153,7 @@ void TfrmAdminUsuarios::BtnGravarUsuarioClick()
         EdtSenha->setFocus();
         return;
     }
-    if (senha != EdtConfirma->text().trimmed()) {
+    if (ArmazemUsuarios::NormalizaSenha(senha) != ArmazemUsuarios::NormalizaSenha(EdtConfirma->text())) {
         Aviso(QStringLiteral("As senhas digitadas não conferem."));
         EdtSenha->setFocus();
         return;
