@@ -78,6 +78,15 @@ TfrmPrincipal::TfrmPrincipal(ValoresPrograma v, QWidget *parent)
     for (const auto &[acao, item] : kItens)
         if (auto *a = findChild<QAction *>(QLatin1String(acao)))
             a->setProperty("itemMenu", QLatin1String(item));
+    // A menu-bar entry shows its menu's hint; Qt shows none for these.
+    for (QMenu *m : MainMenu1->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        if (m->menuAction()->statusTip().isEmpty())
+            m->menuAction()->setStatusTip(m->statusTip());
+    connect(MainMenu1, &QMenuBar::hovered, this,
+            [this](QAction *a) { StatusPanel[0]->setText(u' ' + a->statusTip()); });
+    // Hints of the controls in the program's other windows reach panel 0 too:
+    // Qt hands a hint up only as far as the window it was shown in.
+    qApp->installEventFilter(this);
     for (QMenu *m : MainMenu1->findChildren<QMenu *>())
         m->menuAction()->setProperty("itemMenu", m->objectName());
 
@@ -188,6 +197,11 @@ void TfrmPrincipal::MontaLogotipo()
 
 bool TfrmPrincipal::eventFilter(QObject *o, QEvent *e)
 {
+    if (e->type() == QEvent::StatusTip && o != this && o->isWidgetType()
+        && static_cast<QWidget *>(o)->isWindow()) {
+        StatusPanel[0]->setText(u' ' + static_cast<QStatusTipEvent *>(e)->tip());
+        return false;
+    }
     if (e->type() == QEvent::MouseButtonRelease) {
         if (o == LblEmail)
             ExecutaGuardado([this] { LblEmailClick(); });

@@ -10,6 +10,10 @@
 #include "data/Query.h"
 
 #include <QCloseEvent>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusTipEvent>
 #include <QFile>
 #include <QTest>
 #include <QToolButton>
@@ -45,6 +49,7 @@ private slots:
     void inicioConectaEMostraLogin();
     void inicioComBancoInexistente();
     void menuEBarraDeFerramentas();
+    void dicasNoPainelZero();
     void saidaSimGravaUmaLinha();
     void saidaNaoPelaJanelaNadaGrava();
     void saidaComBancoForaDoArMostraEEncerra();
@@ -183,6 +188,27 @@ void TestPrincipal::menuEBarraDeFerramentas()
     RespostasMensagem r;
     p.RestaurarCopiaSeguranca->trigger();
     QCOMPARE(r.Quantas(), 0);
+}
+
+// Panel 0 shows the hint of what the pointer is over: a menu-bar entry (as
+// the bar reports it), and a control with a hint in a dialog over the main
+// window (the hint as Qt hands it up from the control).
+void TestPrincipal::dicasNoPainelZero()
+{
+    TfrmPrincipal p(Valores(CaminhoIniTeste()));
+    emit p.MainMenu1->hovered(p.Configuraes1->menuAction());
+    QCOMPARE(p.StatusPanel[0]->text(), QStringLiteral(" Empresa"));
+
+    QDialog d(&p);
+    auto *campo = new QLineEdit(&d);
+    campo->setStatusTip(QStringLiteral("Razão Social"));
+    QStatusTipEvent dica(campo->statusTip());
+    QApplication::sendEvent(campo, &dica);
+    QCOMPARE(p.StatusPanel[0]->text(), QStringLiteral(" Razão Social"));
+    // Leaving the control clears it.
+    QStatusTipEvent vazia{QString()};
+    QApplication::sendEvent(campo, &vazia);
+    QCOMPARE(p.StatusPanel[0]->text(), QStringLiteral(" "));
 }
 
 void TestPrincipal::saidaSimGravaUmaLinha()
