@@ -3,6 +3,7 @@
 #include "app/Acessos.h"
 #include "app/UOpcoesAdicionais.h"
 #include "app/UPrincipal.h"
+#include "common/AoAtivar.h"
 #include "common/Convencoes.h"
 #include "common/Cores.h"
 #include "common/Encerramento.h"
@@ -74,6 +75,9 @@ TfrmLogin::TfrmLogin(TfrmPrincipal &principal)
     connect(BtnOk, &QPushButton::clicked, this, Guarda(this, &TfrmLogin::BtnOkClick));
     connect(BtnCancelar, &QPushButton::clicked, this, Guarda(this, &TfrmLogin::BtnCancelarClick));
     EdtSenha->installEventFilter(this);
+    // Each time the dialog is active again (the options dialog closed over
+    // it), the name field has the focus, as when it opened.
+    InstalaAoAtivar(this, [this] { FormActivate(); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *agora) { AtualizaPaineis(agora); });
     AbreCadastroEmpresa = [this] {

@@ -198,7 +198,10 @@ void TestLogin::outraJanelaNaoEntra()
     QCOMPARE(r.Quantas(), 0);
     QCOMPARE(a.Diario().size(), 0);
     QVERIFY(l.isVisible());
-    // Moving on inside the dialog still is.
+    // Active again, the dialog puts the focus on the name, as when it opened.
+    QTRY_COMPARE(QApplication::focusWidget(), l.EdtUsuario);
+    // Moving on from the password inside the dialog still logs in.
+    l.EdtSenha->setFocus();
     Tecla(Qt::Key_Tab);
     QCOMPARE(a.Diario().size(), 1);
 }
