@@ -43,7 +43,8 @@ class Realce : public QObject {
 public:
     Realce(QWidget *controle, const QColor &corNormal)
         : QObject(controle), controle_(controle),
-          corNormal_(corNormal.isValid() ? corNormal : controle->palette().color(QPalette::Base))
+          corNormal_(corNormal.isValid() ? corNormal : controle->palette().color(QPalette::Base)),
+          botaoNormal_(controle->palette().color(QPalette::Button))
     {
         controle->installEventFilter(this);
     }
@@ -52,29 +53,30 @@ protected:
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::FocusIn) {
-            Pinta(clInfoBk);
+            Pinta(clInfoBk, clInfoBk);
         } else if (e->type() == QEvent::FocusOut) {
             // A refused exit has already brought the focus back (CPF check):
             // the control keeps its highlight.
             if (SaidaDeVerdade(static_cast<QFocusEvent *>(e)) && !controle_->hasFocus())
-                Pinta(corNormal_);
+                Pinta(corNormal_, botaoNormal_);
         }
         return false;
     }
 
 private:
-    void Pinta(const QColor &cor)
+    void Pinta(const QColor &cor, const QColor &botao)
     {
         QPalette p = controle_->palette();
         p.setColor(QPalette::Base, cor);
         // A closed drop-down list is drawn as a button.
         if (qobject_cast<QComboBox *>(controle_))
-            p.setColor(QPalette::Button, cor);
+            p.setColor(QPalette::Button, botao);
         controle_->setPalette(p);
     }
 
     QWidget *controle_;
     QColor corNormal_;
+    QColor botaoNormal_;
 };
 
 class EnterAvanca : public QObject {

@@ -297,6 +297,7 @@ void TestConvencoes::realceNaEntradaESaida()
     auto *lista = f.Adiciona<QComboBox>("lista");
     PintaFundo(cpf, corAmareloClaro);
     const QColor normal = Fundo(comum);
+    const QColor botaoLista = lista->palette().color(QPalette::Button);
     for (QWidget *w : std::initializer_list<QWidget *>{comum, cpf, lista})
         InstalaRealce(w);
     QVERIFY(MostraAtiva(&f.janela));
@@ -313,6 +314,8 @@ void TestConvencoes::realceNaEntradaESaida()
     QCOMPARE(lista->palette().color(QPalette::Button), clInfoBk);
     Tecla(Qt::Key_Tab);
     QCOMPARE(Fundo(lista), normal);
+    // The drop-down's face gets its own button colour back.
+    QCOMPARE(lista->palette().color(QPalette::Button), botaoLista);
     QCOMPARE(Fundo(comum), clInfoBk);
 }
 
