@@ -123,6 +123,20 @@ void Database::Close()
     Descarta();
 }
 
+void Database::DropDatabase()
+{
+    if (!db_)
+        Open();
+    FechaConsultas();
+    ISC_STATUS_ARRAY status;
+    if (tr_)
+        isc_rollback_transaction(status, &tr_);
+    tr_ = 0;
+    if (isc_drop_database(status, &db_))
+        Falha(status);
+    Descarta();
+}
+
 void Database::Descarta()
 {
     // The handles are dead or already released: forget them, and let every

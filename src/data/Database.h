@@ -66,6 +66,9 @@ public:
     static void CreateDatabase(const QString &nome, const QString &usuario,
                                const QString &senha,
                                const QString &charset = QStringLiteral("WIN1252"));
+    // Removes the database this object is connected to (a half-made one);
+    // the work of the open transaction is dropped with it.
+    void DropDatabase();
 
     // Raw handles for Query. Both ensure the connection (and transaction).
     FbHandle *HandleBanco();

@@ -65,15 +65,43 @@ void CriaBancoComEsquema(const QString &nome, const QString &usuario, const QStr
     // one-letter prefix is a drive letter, not a server.
     const qsizetype doisPontos = nome.indexOf(u':');
     const bool local = doisPontos < 0 || doisPontos == 1;
+    const DbError existe(QStringLiteral("O arquivo %1 já existe; nada foi alterado.").arg(nome));
     if (local && QFileInfo::exists(nome))
-        throw DbError(QStringLiteral("O arquivo %1 já existe; nada foi alterado.").arg(nome));
-    Database::CreateDatabase(nome, usuario, senha);
+        throw existe;
     Database db;
     db.SetDatabaseName(nome);
     db.SetUserName(usuario);
     db.SetPassword(senha);
-    db.Open();
-    for (const QString &comando : ComandosDoScript(script))
-        db.ExecuteImmediate(comando);
-    db.Close();
+    try {
+        Database::CreateDatabase(nome, usuario, senha);
+    } catch (const DbError &) {
+        // On a server the file is not ours to look at: the engine only says
+        // it could not create it. One that opens was there already.
+        if (!local) {
+            bool abriu = false;
+            try {
+                db.Open();
+                abriu = true;
+                db.Close();
+            } catch (const DbError &) {
+            }
+            if (abriu)
+                throw existe;
+        }
+        throw;
+    }
+    // A script that fails part-way leaves no half-made database behind: a
+    // second try would otherwise refuse it as existing.
+    try {
+        db.Open();
+        for (const QString &comando : ComandosDoScript(script))
+            db.ExecuteImmediate(comando);
+        db.Close();
+    } catch (const DbError &) {
+        try {
+            db.DropDatabase();
+        } catch (const DbError &) {
+        }
+        throw;
+    }
 }

@@ -12,6 +12,7 @@ QStringList ComandosDoScript(const QString &script);
 QString ScriptEsquema();
 
 // Creates the database (embedded path or host:path) and runs the schema
-// script on it. Refuses a local file that already exists.
+// script on it. Refuses a database that already exists, local or on a
+// server; a script that fails removes the database it had made.
 void CriaBancoComEsquema(const QString &nome, const QString &usuario, const QString &senha,
                          const QString &script = ScriptEsquema());
