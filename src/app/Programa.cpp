@@ -59,13 +59,9 @@ int ExecutaPrograma(int argc, char *argv[])
 
     // A user store that cannot be opened or written beside the executable
     // ends the program before any window shows.
-    std::unique_ptr<ControleAcesso> RDacesso1;
-    try {
-        RDacesso1 = std::make_unique<ControleAcesso>(ArquivoUsuariosPadrao());
-    } catch (const std::exception &e) {
-        Mensagem(QString::fromUtf8(e.what()), QStringLiteral("Controle de Acesso"), Icone::Erro);
+    const std::unique_ptr<ControleAcesso> RDacesso1 = AbreControleAcesso(ArquivoUsuariosPadrao());
+    if (!RDacesso1)
         return 1;
-    }
 
     ValoresPrograma valores;
     valores.arquivoIni = ArquivoIniPadrao();

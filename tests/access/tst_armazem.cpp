@@ -2,6 +2,7 @@
 // corrupt or cannot be written, atomic writes under a killed writer, and the
 // first administrator from a script or the terminal.
 #include "ArmazemTeste.h"
+#include "RespostasMensagem.h"
 #include "platform/access/ControleAcesso.h"
 
 #include <QCoreApplication>
@@ -137,6 +138,13 @@ void TestArmazem::armazemCorrompidoRecusado()
     QVERIFY2(erro.contains(QStringLiteral("está corrompido")), qPrintable(erro));
     QVERIFY(erro.contains(arquivo));
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, ControleAcesso{arquivo});
+    // The program's start shows it and goes no further.
+    RespostasMensagem r;
+    QVERIFY(!AbreControleAcesso(arquivo));
+    QCOMPARE(r.Quantas(), 1);
+    QCOMPARE(r.Ultima().texto, erro);
+    QCOMPARE(r.Ultima().titulo, QStringLiteral("Controle de Acesso"));
+    QCOMPARE(r.Ultima().icone, Icone::Erro);
 }
 
 void TestArmazem::armazemSemGravacaoRecusado_data()

@@ -90,3 +90,13 @@ void ControleAcesso::AdministraUsuarios(QWidget *parent)
     if (armazem_.Usuario(usuario_))
         AplicaDireitos();
 }
+
+std::unique_ptr<ControleAcesso> AbreControleAcesso(const QString &arquivoStore)
+{
+    try {
+        return std::make_unique<ControleAcesso>(arquivoStore);
+    } catch (const std::exception &e) {
+        Mensagem(QString::fromUtf8(e.what()), kTituloAcesso, Icone::Erro);
+        return nullptr;
+    }
+}

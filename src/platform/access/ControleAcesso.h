@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 class QAction;
 class QWidget;
@@ -58,3 +59,8 @@ private:
     QPointer<QMenuBar> menu_;
     QString usuario_;
 };
+
+// The program's access control over the store beside it; a store that
+// cannot be opened or written is shown (title "Controle de Acesso", error
+// icon) and gives no value, and the program ends before any window shows.
+std::unique_ptr<ControleAcesso> AbreControleAcesso(const QString &arquivoStore);
