@@ -50,6 +50,7 @@ private slots:
     void inicioComBancoInexistente();
     void menuEBarraDeFerramentas();
     void dicasNoPainelZero();
+    void chamadaPorOutraCopiaVemAFrente();
     void saidaSimGravaUmaLinha();
     void saidaNaoPelaJanelaNadaGrava();
     void saidaComBancoForaDoArMostraEEncerra();
@@ -209,6 +210,25 @@ void TestPrincipal::dicasNoPainelZero()
     QStatusTipEvent vazia{QString()};
     QApplication::sendEvent(campo, &vazia);
     QCOMPARE(p.StatusPanel[0]->text(), QStringLiteral(" "));
+}
+
+// A second start calls the running copy: minimised, it comes back maximised
+// and active.
+void TestPrincipal::chamadaPorOutraCopiaVemAFrente()
+{
+    TfrmPrincipal p(Valores(CaminhoIniTeste()));
+    RespostasMensagem r;
+    p.MostraLogin = [](TfrmPrincipal &) {};
+    p.showMinimized();
+    QTRY_VERIFY(p.isMinimized());
+    QWidget outra;
+    outra.show();
+    outra.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&outra));
+    p.TrazParaFrente();
+    QTRY_VERIFY(p.isActiveWindow());
+    QVERIFY(!p.isMinimized());
+    QVERIFY(p.isMaximized());
 }
 
 void TestPrincipal::saidaSimGravaUmaLinha()
