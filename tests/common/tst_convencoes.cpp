@@ -95,6 +95,7 @@ private slots:
     void mascara_data();
     void mascara();
     void mascaraMostraValorGuardado();
+    void mascaraComLacunaDigitada();
     void realceNaEntradaESaida();
     void realceComCorDada();
     void cpfInvalidoSegura_data();
@@ -287,6 +288,22 @@ void TestConvencoes::mascaraMostraValorGuardado()
     InstalaMascara(&fone, kMascaraFone);
     DefineValorMascarado(&fone, QStringLiteral("1123456789"));
     QCOMPARE(fone.displayText(), QStringLiteral("(11) 2345-6789"));
+}
+
+// A position skipped while typing reads as a blank, like a stored one.
+void TestConvencoes::mascaraComLacunaDigitada()
+{
+    Formulario f;
+    auto *e = f.Adiciona<QLineEdit>("campo");
+    f.Adiciona<QLineEdit>("depois");
+    InstalaMascara(e, kMascaraCEP);
+    QVERIFY(MostraAtiva(&f.janela));
+    DigitaDoInicio(e, QStringLiteral("123"));
+    Tecla(Qt::Key_Right);
+    Digita(QStringLiteral("56"));
+    Tecla(Qt::Key_Tab);
+    QCOMPARE(e->displayText(), QStringLiteral("12.3_5-6__"));
+    QCOMPARE(ValorMascarado(e), QStringLiteral("123 56"));
 }
 
 void TestConvencoes::realceNaEntradaESaida()
