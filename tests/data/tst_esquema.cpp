@@ -113,6 +113,29 @@ int Um(Database &db, const QStringList &sql, const QString &campo, int p1 = 1)
     return q.FieldByName(campo).AsInteger();
 }
 
+// What a desk does after login: marks its connection for ativos.
+void Marca(Database &db, const QString &usuario)
+{
+    Query q(db);
+    q.SetSQL(Comandos::kMarcaAtivo);
+    q.ParamByName(QStringLiteral("p_usuario")).AsString(usuario);
+    q.Open();
+}
+
+// The other desks as the given user's desk lists them.
+QStringList Outros(Database &db, const QString &atual)
+{
+    Query q(db);
+    q.SetSQL(Comandos::kAtivosOutros);
+    q.ParamByName(QStringLiteral("p_atual")).AsString(atual);
+    q.Open();
+    QStringList nomes;
+    for (; !q.Eof(); q.Next())
+        nomes << q.FieldByName(QStringLiteral("ati_usuario")).AsString();
+    nomes.sort();
+    return nomes;
+}
+
 void Executa(Database &db, const QString &sql)
 {
     Query q(db);
@@ -126,12 +149,16 @@ class TestEsquema : public QObject {
     Q_OBJECT
 private slots:
     void comandosDoScript();
+    void colunasDasTabelas_data();
     void colunasDasTabelas();
     void todosOsComandosExecutam_data();
     void todosOsComandosExecutam();
     void colunaAMaisQuebraInsert();
+    void chaveEstrangeira_data();
     void chaveEstrangeira();
+    void ultimoCodigoSegueObitos_data();
     void ultimoCodigoSegueObitos();
+    void ativosListaMesasConectadas_data();
     void ativosListaMesasConectadas();
     void criacaoRecusaArquivoExistente();
 };
@@ -144,9 +171,14 @@ void TestEsquema::comandosDoScript()
                              QStringLiteral("INSERT INTO a VALUES ('it''s; ok')")}));
 }
 
+void TestEsquema::colunasDasTabelas_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::colunasDasTabelas()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -278,9 +310,14 @@ void TestEsquema::colunaAMaisQuebraInsert()
     }
 }
 
+void TestEsquema::chaveEstrangeira_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::chaveEstrangeira()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Executa(db, QStringLiteral("INSERT INTO carta_posse (cpo_codigo) VALUES (8)"));
@@ -318,9 +355,14 @@ void TestEsquema::chaveEstrangeira()
     }
 }
 
+void TestEsquema::ultimoCodigoSegueObitos_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::ultimoCodigoSegueObitos()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database mesa1, mesa2;
     b.Configura(mesa1);
     b.Configura(mesa2);
@@ -340,27 +382,18 @@ void TestEsquema::ultimoCodigoSegueObitos()
     QCOMPARE(Um(mesa2, Comandos::kUltimoCodigo, QStringLiteral("ultimo"), 2), 0);
 }
 
+void TestEsquema::ativosListaMesasConectadas_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::ativosListaMesasConectadas()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database eu;
     b.Configura(eu);
-    auto marca = [](Database &db, const QString &usuario) {
-        Query q(db);
-        q.SetSQL(Comandos::kMarcaAtivo);
-        q.ParamByName(QStringLiteral("p_usuario")).AsString(usuario);
-        q.Open();
-    };
-    auto outros = [&] {
-        Query q(eu);
-        q.SetSQL(Comandos::kAtivosOutros);
-        q.ParamByName(QStringLiteral("p_atual")).AsString(QStringLiteral("ANA"));
-        q.Open();
-        QStringList nomes;
-        for (; !q.Eof(); q.Next())
-            nomes << q.FieldByName(QStringLiteral("ati_usuario")).AsString();
-        return nomes;
-    };
+    const auto marca = Marca;
+    auto outros = [&] { return Outros(eu, QStringLiteral("ANA")); };
     marca(eu, QStringLiteral("ANA"));
     QCOMPARE(outros(), QStringList());
     {
