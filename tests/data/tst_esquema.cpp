@@ -6,6 +6,7 @@
 #include "data/Esquema.h"
 #include "data/Query.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -160,6 +161,7 @@ private slots:
     void ultimoCodigoSegueObitos();
     void ativosListaMesasConectadas_data();
     void ativosListaMesasConectadas();
+    void ativosSoDoMesmoUsuarioDoBanco();
     void criacaoRecusaArquivoExistente();
 };
 
@@ -408,6 +410,57 @@ void TestEsquema::ativosListaMesasConectadas()
         QCOMPARE(outros(), QStringList{QStringLiteral("JOSÉ")});
     }
     QCOMPARE(outros(), QStringList());
+}
+
+// Desks that reach the server as different database users, none of them an
+// administrator, do not see each other in ativos; an administrator sees all.
+void TestEsquema::ativosSoDoMesmoUsuarioDoBanco()
+{
+    if (!ServidorDisponivel())
+        QSKIP("no Firebird server configured for this run");
+    const BancoTeste b = NovoBanco(QStringLiteral("servidor"));
+    Database admin;
+    b.Configura(admin);
+    const QStringList usuarios{QStringLiteral("KIRO_A"), QStringLiteral("KIRO_B")};
+    // The users live in the server's security database, shared by all its
+    // databases: they go with the test, whether it passes or not.
+    struct RemoveUsuarios {
+        Database &admin;
+        const QStringList &usuarios;
+        ~RemoveUsuarios()
+        {
+            for (const QString &u : usuarios) {
+                try {
+                    admin.ExecuteImmediate(QStringLiteral("DROP USER %1").arg(u));
+                } catch (const DbError &e) {
+                    qWarning("DROP USER %s: %s", qPrintable(u), qPrintable(e.Mensagem()));
+                }
+            }
+        }
+    } remove{admin, usuarios};
+    const QString senha = QString::number(QRandomGenerator::global()->generate64(), 36);
+    for (const QString &u : usuarios) {
+        admin.ExecuteImmediate(QStringLiteral("CREATE OR ALTER USER %1 PASSWORD '%2'").arg(u, senha));
+        admin.ExecuteImmediate(QStringLiteral("GRANT SELECT ON ativos TO %1").arg(u));
+    }
+
+    // Two desks share the first user, as desks sharing kiro.ini do.
+    Database mesaA, mesaA2, mesaB;
+    for (auto [mesa, usuario] : {std::pair{&mesaA, usuarios[0]}, std::pair{&mesaA2, usuarios[0]},
+                                 std::pair{&mesaB, usuarios[1]}}) {
+        b.Configura(*mesa);
+        mesa->SetUserName(usuario);
+        mesa->SetPassword(senha);
+    }
+    Marca(mesaA, QStringLiteral("ANA"));
+    Marca(mesaA2, QStringLiteral("MARIA"));
+    Marca(mesaB, QStringLiteral("JOSÉ"));
+
+    QCOMPARE(Outros(mesaA, QString()), (QStringList{QStringLiteral("ANA"), QStringLiteral("MARIA")}));
+    QCOMPARE(Outros(mesaA, QStringLiteral("ANA")), QStringList{QStringLiteral("MARIA")});
+    QCOMPARE(Outros(mesaB, QString()), QStringList{QStringLiteral("JOSÉ")});
+    QCOMPARE(Outros(admin, QString()),
+             (QStringList{QStringLiteral("ANA"), QStringLiteral("JOSÉ"), QStringLiteral("MARIA")}));
 }
 
 void TestEsquema::criacaoRecusaArquivoExistente()
