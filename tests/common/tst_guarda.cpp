@@ -44,14 +44,21 @@ int Empresas(Database &db)
 class TestGuarda : public QObject {
     Q_OBJECT
 private slots:
+    void escritaRecusadaMostraErroENadaGrava_data();
     void escritaRecusadaMostraErroENadaGrava();
+    void escritaAceitaSegue_data();
     void escritaAceitaSegue();
     void falhaForaDoBanco();
 };
 
+void TestGuarda::escritaRecusadaMostraErroENadaGrava_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestGuarda::escritaRecusadaMostraErroENadaGrava()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     RespostasMensagem r;
@@ -69,9 +76,14 @@ void TestGuarda::escritaRecusadaMostraErroENadaGrava()
     QCOMPARE(Empresas(outra), 0);
 }
 
+void TestGuarda::escritaAceitaSegue_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestGuarda::escritaAceitaSegue()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     RespostasMensagem r;

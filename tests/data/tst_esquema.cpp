@@ -6,6 +6,7 @@
 #include "data/Esquema.h"
 #include "data/Query.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -113,6 +114,29 @@ int Um(Database &db, const QStringList &sql, const QString &campo, int p1 = 1)
     return q.FieldByName(campo).AsInteger();
 }
 
+// What a desk does after login: marks its connection for ativos.
+void Marca(Database &db, const QString &usuario)
+{
+    Query q(db);
+    q.SetSQL(Comandos::kMarcaAtivo);
+    q.ParamByName(QStringLiteral("p_usuario")).AsString(usuario);
+    q.Open();
+}
+
+// The other desks as the given user's desk lists them.
+QStringList Outros(Database &db, const QString &atual)
+{
+    Query q(db);
+    q.SetSQL(Comandos::kAtivosOutros);
+    q.ParamByName(QStringLiteral("p_atual")).AsString(atual);
+    q.Open();
+    QStringList nomes;
+    for (; !q.Eof(); q.Next())
+        nomes << q.FieldByName(QStringLiteral("ati_usuario")).AsString();
+    nomes.sort();
+    return nomes;
+}
+
 void Executa(Database &db, const QString &sql)
 {
     Query q(db);
@@ -126,13 +150,18 @@ class TestEsquema : public QObject {
     Q_OBJECT
 private slots:
     void comandosDoScript();
+    void colunasDasTabelas_data();
     void colunasDasTabelas();
     void todosOsComandosExecutam_data();
     void todosOsComandosExecutam();
     void colunaAMaisQuebraInsert();
+    void chaveEstrangeira_data();
     void chaveEstrangeira();
+    void ultimoCodigoSegueObitos_data();
     void ultimoCodigoSegueObitos();
+    void ativosListaMesasConectadas_data();
     void ativosListaMesasConectadas();
+    void ativosSoDoMesmoUsuarioDoBanco();
     void criacaoRecusaArquivoExistente();
 };
 
@@ -144,9 +173,14 @@ void TestEsquema::comandosDoScript()
                              QStringLiteral("INSERT INTO a VALUES ('it''s; ok')")}));
 }
 
+void TestEsquema::colunasDasTabelas_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::colunasDasTabelas()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -278,9 +312,14 @@ void TestEsquema::colunaAMaisQuebraInsert()
     }
 }
 
+void TestEsquema::chaveEstrangeira_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::chaveEstrangeira()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Executa(db, QStringLiteral("INSERT INTO carta_posse (cpo_codigo) VALUES (8)"));
@@ -318,9 +357,14 @@ void TestEsquema::chaveEstrangeira()
     }
 }
 
+void TestEsquema::ultimoCodigoSegueObitos_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::ultimoCodigoSegueObitos()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database mesa1, mesa2;
     b.Configura(mesa1);
     b.Configura(mesa2);
@@ -340,27 +384,18 @@ void TestEsquema::ultimoCodigoSegueObitos()
     QCOMPARE(Um(mesa2, Comandos::kUltimoCodigo, QStringLiteral("ultimo"), 2), 0);
 }
 
+void TestEsquema::ativosListaMesasConectadas_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestEsquema::ativosListaMesasConectadas()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database eu;
     b.Configura(eu);
-    auto marca = [](Database &db, const QString &usuario) {
-        Query q(db);
-        q.SetSQL(Comandos::kMarcaAtivo);
-        q.ParamByName(QStringLiteral("p_usuario")).AsString(usuario);
-        q.Open();
-    };
-    auto outros = [&] {
-        Query q(eu);
-        q.SetSQL(Comandos::kAtivosOutros);
-        q.ParamByName(QStringLiteral("p_atual")).AsString(QStringLiteral("ANA"));
-        q.Open();
-        QStringList nomes;
-        for (; !q.Eof(); q.Next())
-            nomes << q.FieldByName(QStringLiteral("ati_usuario")).AsString();
-        return nomes;
-    };
+    const auto marca = Marca;
+    auto outros = [&] { return Outros(eu, QStringLiteral("ANA")); };
     marca(eu, QStringLiteral("ANA"));
     QCOMPARE(outros(), QStringList());
     {
@@ -375,6 +410,57 @@ void TestEsquema::ativosListaMesasConectadas()
         QCOMPARE(outros(), QStringList{QStringLiteral("JOSÉ")});
     }
     QCOMPARE(outros(), QStringList());
+}
+
+// Desks that reach the server as different database users, none of them an
+// administrator, do not see each other in ativos; an administrator sees all.
+void TestEsquema::ativosSoDoMesmoUsuarioDoBanco()
+{
+    if (!ServidorDisponivel())
+        QSKIP("no Firebird server configured for this run");
+    const BancoTeste b = NovoBanco(QStringLiteral("servidor"));
+    Database admin;
+    b.Configura(admin);
+    const QStringList usuarios{QStringLiteral("KIRO_A"), QStringLiteral("KIRO_B")};
+    // The users live in the server's security database, shared by all its
+    // databases: they go with the test, whether it passes or not.
+    struct RemoveUsuarios {
+        Database &admin;
+        const QStringList &usuarios;
+        ~RemoveUsuarios()
+        {
+            for (const QString &u : usuarios) {
+                try {
+                    admin.ExecuteImmediate(QStringLiteral("DROP USER %1").arg(u));
+                } catch (const DbError &e) {
+                    qWarning("DROP USER %s: %s", qPrintable(u), qPrintable(e.Mensagem()));
+                }
+            }
+        }
+    } remove{admin, usuarios};
+    const QString senha = QString::number(QRandomGenerator::global()->generate64(), 36);
+    for (const QString &u : usuarios) {
+        admin.ExecuteImmediate(QStringLiteral("CREATE OR ALTER USER %1 PASSWORD '%2'").arg(u, senha));
+        admin.ExecuteImmediate(QStringLiteral("GRANT SELECT ON ativos TO %1").arg(u));
+    }
+
+    // Two desks share the first user, as desks sharing kiro.ini do.
+    Database mesaA, mesaA2, mesaB;
+    for (auto [mesa, usuario] : {std::pair{&mesaA, usuarios[0]}, std::pair{&mesaA2, usuarios[0]},
+                                 std::pair{&mesaB, usuarios[1]}}) {
+        b.Configura(*mesa);
+        mesa->SetUserName(usuario);
+        mesa->SetPassword(senha);
+    }
+    Marca(mesaA, QStringLiteral("ANA"));
+    Marca(mesaA2, QStringLiteral("MARIA"));
+    Marca(mesaB, QStringLiteral("JOSÉ"));
+
+    QCOMPARE(Outros(mesaA, QString()), (QStringList{QStringLiteral("ANA"), QStringLiteral("MARIA")}));
+    QCOMPARE(Outros(mesaA, QStringLiteral("ANA")), QStringList{QStringLiteral("MARIA")});
+    QCOMPARE(Outros(mesaB, QString()), QStringList{QStringLiteral("JOSÉ")});
+    QCOMPARE(Outros(admin, QString()),
+             (QStringList{QStringLiteral("ANA"), QStringLiteral("JOSÉ"), QStringLiteral("MARIA")}));
 }
 
 void TestEsquema::criacaoRecusaArquivoExistente()

@@ -3,6 +3,7 @@
 #include "BancoTeste.h"
 #include "data/Query.h"
 
+#include <QMap>
 #include <QTest>
 
 namespace {
@@ -35,9 +36,11 @@ private slots:
     void separaParametros();
     void valoresIdaEVolta_data();
     void valoresIdaEVolta();
+    void nuloVersusVazio_data();
     void nuloVersusVazio();
     void dinheiroExato_data();
     void dinheiroExato();
+    void charSemPreenchimento_data();
     void charSemPreenchimento();
     void textoForaDoConjuntoRecusado();
     void textoLongoDemaisRecusado();
@@ -45,10 +48,13 @@ private slots:
     void indicadores();
     void camposPorNomeEmQualquerCaixa();
     void clearDesfazParametros();
+    void commitFechaConsultas_data();
     void commitFechaConsultas();
+    void leituraNaoPrendeTransacao_data();
     void leituraNaoPrendeTransacao();
     void duasConexoesVeemCommits_data();
     void duasConexoesVeemCommits();
+    void escritorSemConflitoAposCommitAlheio_data();
     void escritorSemConflitoAposCommitAlheio();
     void conexaoPerdidaReabre_data();
     void conexaoPerdidaReabre();
@@ -155,9 +161,14 @@ void TestQuery::valoresIdaEVolta()
     QCOMPARE(r.Fields(4).AsString(), QStringLiteral("ENTRADA"));
 }
 
+void TestQuery::nuloVersusVazio_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestQuery::nuloVersusVazio()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -182,19 +193,21 @@ void TestQuery::nuloVersusVazio()
 
 void TestQuery::dinheiroExato_data()
 {
-    QTest::addColumn<qint64>("centavos");
-    QTest::newRow("um centavo") << qint64(1);
-    QTest::newRow("1234,56") << qint64(123456);
-    QTest::newRow("0,10") << qint64(10);
-    QTest::newRow("negativo") << qint64(-99);
-    // Past what a double carries to the cent.
-    QTest::newRow("enorme") << qint64(999999999999999999LL);
+    AdicionaModosBanco([] { QTest::addColumn<qint64>("centavos"); },
+                       [](const LinhaModo &linha) {
+                           linha("um centavo") << qint64(1);
+                           linha("1234,56") << qint64(123456);
+                           linha("0,10") << qint64(10);
+                           linha("negativo") << qint64(-99);
+                           // Past what a double carries to the cent.
+                           linha("enorme") << qint64(999999999999999999LL);
+                       });
 }
 
 void TestQuery::dinheiroExato()
 {
     QFETCH(qint64, centavos);
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -208,9 +221,14 @@ void TestQuery::dinheiroExato()
     QCOMPARE(q.FieldByName(QStringLiteral("texto")).AsString(), Money{centavos}.ParaTextoSql());
 }
 
+void TestQuery::charSemPreenchimento_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestQuery::charSemPreenchimento()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -267,16 +285,21 @@ void TestQuery::textoLongoDemaisRecusado()
 // row), with the flags after each move.
 void TestQuery::indicadores_data()
 {
-    QTest::addColumn<int>("linhas");
-    QTest::addColumn<QString>("movimentos");   // F irst, L ast, N ext, P rior, C lose
-    QTest::addColumn<QString>("esperado");     // per move: RecNo, Bof, Eof
-    QTest::newRow("vazio aberto") << 0 << "" << "";
-    QTest::newRow("vazio movimentos") << 0 << "NPFL" << "0BE 0BE 0BE 0BE";
-    QTest::newRow("um: próximo no último") << 1 << "NNP" << "1-E 1-E 1B-";
-    QTest::newRow("um: last, first") << 1 << "LF" << "1-E 1B-";
-    QTest::newRow("três: para frente") << 3 << "NNN" << "2-- 3-- 3-E";
-    QTest::newRow("três: para trás") << 3 << "LPPP" << "3-E 2-- 1-- 1B-";
-    QTest::newRow("três: fechado") << 3 << "NC" << "2-- 0BE";
+    AdicionaModosBanco(
+        [] {
+            QTest::addColumn<int>("linhas");
+            QTest::addColumn<QString>("movimentos");   // F irst, L ast, N ext, P rior, C lose
+            QTest::addColumn<QString>("esperado");     // per move: RecNo, Bof, Eof
+        },
+        [](const LinhaModo &linha) {
+            linha("vazio aberto") << 0 << "" << "";
+            linha("vazio movimentos") << 0 << "NPFL" << "0BE 0BE 0BE 0BE";
+            linha("um: próximo no último") << 1 << "NNP" << "1-E 1-E 1B-";
+            linha("um: last, first") << 1 << "LF" << "1-E 1B-";
+            linha("três: para frente") << 3 << "NNN" << "2-- 3-- 3-E";
+            linha("três: para trás") << 3 << "LPPP" << "3-E 2-- 1-- 1B-";
+            linha("três: fechado") << 3 << "NC" << "2-- 0BE";
+        });
 }
 
 void TestQuery::indicadores()
@@ -284,7 +307,12 @@ void TestQuery::indicadores()
     QFETCH(int, linhas);
     QFETCH(QString, movimentos);
     QFETCH(QString, esperado);
-    static BancoTeste b = NovoBancoEmbarcado();
+    MODO_DO_BANCO();
+    // One database per mode for all the cases; each case empties it first.
+    static QMap<QString, BancoTeste> bancos;
+    if (!bancos.contains(modo))
+        bancos.insert(modo, NovoBanco(modo));
+    const BancoTeste b = bancos.value(modo);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -356,9 +384,14 @@ void TestQuery::clearDesfazParametros()
     QVERIFY(q.Fields(0).IsNull());
 }
 
+void TestQuery::commitFechaConsultas_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestQuery::commitFechaConsultas()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     InsereCarta(db, 1);
@@ -377,9 +410,14 @@ void TestQuery::commitFechaConsultas()
     QCOMPARE(c.FieldByName(QStringLiteral("emp_razao")).AsString(), QStringLiteral("PREFEITURA"));
 }
 
+void TestQuery::leituraNaoPrendeTransacao_data()
+{
+    AdicionaModosBanco();
+}
+
 void TestQuery::leituraNaoPrendeTransacao()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -420,11 +458,16 @@ void TestQuery::duasConexoesVeemCommits()
     QCOMPARE(l2.Fields(0).AsInteger(), 1);
 }
 
+void TestQuery::escritorSemConflitoAposCommitAlheio_data()
+{
+    AdicionaModosBanco();
+}
+
 // Desk 2 read a row, desk 1 changed and committed it, desk 2 then writes
 // the same row: read committed with record versions lets it through.
 void TestQuery::escritorSemConflitoAposCommitAlheio()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database mesa1, mesa2;
     b.Configura(mesa1);
     b.Configura(mesa2);

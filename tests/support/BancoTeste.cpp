@@ -102,7 +102,19 @@ BancoTeste NovoBanco(const QString &modo)
 
 void AdicionaModosBanco()
 {
+    AdicionaModosBanco([] {}, [](const LinhaModo &linha) { linha(""); });
+}
+
+void AdicionaModosBanco(const std::function<void()> &colunas,
+                        const std::function<void(const LinhaModo &linha)> &casos)
+{
     QTest::addColumn<QString>("modo");
-    QTest::newRow("embarcado") << QStringLiteral("embarcado");
-    QTest::newRow("servidor") << QStringLiteral("servidor");
+    colunas();
+    for (const QString &modo : {QStringLiteral("embarcado"), QStringLiteral("servidor")}) {
+        casos([&](const char *nome) -> QTestData & {
+            const QByteArray linha =
+                *nome ? modo.toUtf8() + ": " + nome : modo.toUtf8();
+            return QTest::newRow(linha.constData()) << modo;
+        });
+    }
 }

@@ -11,7 +11,10 @@
 #include "data/Database.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QTestData;
 
 struct BancoTeste {
     QString nome;      // what Database::SetDatabaseName takes
@@ -31,12 +34,22 @@ bool ServidorDisponivel();
 // The two ways a desk reaches the database, as a data column "modo" for
 // tests that must hold in both.
 void AdicionaModosBanco();
-// The database for the current row of such a test; skips the server row
-// when this run has no server.
-#define BANCO_DO_MODO(variavel)                                                    \
+// The same for a test with its own table of cases, each case once per mode:
+// "modo" is the first column, then the ones `colunas` adds; `casos` runs
+// once per mode and starts each row with `linha`, which names it
+// "<modo>: <name>" and already holds the mode.
+using LinhaModo = std::function<QTestData &(const char *nome)>;
+void AdicionaModosBanco(const std::function<void()> &colunas,
+                        const std::function<void(const LinhaModo &linha)> &casos);
+// The current row's mode as `modo`; skips the server row when this run has
+// no server.
+#define MODO_DO_BANCO()                                                            \
     QFETCH(QString, modo);                                                         \
     if (modo == QLatin1String("servidor") && !ServidorDisponivel())                \
-        QSKIP("no Firebird server configured for this run");                       \
+        QSKIP("no Firebird server configured for this run")
+// The fresh database for the current row of such a test.
+#define BANCO_DO_MODO(variavel)                                                    \
+    MODO_DO_BANCO();                                                               \
     const BancoTeste variavel = NovoBanco(modo)
 
 // Folder for a test's scratch files, removed when the test program ends.
