@@ -162,7 +162,6 @@ private slots:
     void ativosListaMesasConectadas_data();
     void ativosListaMesasConectadas();
     void ativosSoDoMesmoUsuarioDoBanco();
-    void criacaoRecusaArquivoExistente();
 };
 
 void TestEsquema::comandosDoScript()
@@ -461,19 +460,6 @@ void TestEsquema::ativosSoDoMesmoUsuarioDoBanco()
     QCOMPARE(Outros(mesaB, QString()), QStringList{QStringLiteral("JOSÉ")});
     QCOMPARE(Outros(admin, QString()),
              (QStringList{QStringLiteral("ANA"), QStringLiteral("JOSÉ"), QStringLiteral("MARIA")}));
-}
-
-void TestEsquema::criacaoRecusaArquivoExistente()
-{
-    const BancoTeste b = NovoBancoEmbarcado();
-    const QFileInfo antes(b.arquivo);
-    try {
-        CriaBancoComEsquema(b.arquivo, b.usuario, b.senha);
-        QFAIL("an existing database was overwritten");
-    } catch (const DbError &e) {
-        QVERIFY(e.Mensagem().contains(QStringLiteral("já existe")));
-    }
-    QCOMPARE(QFileInfo(b.arquivo).size(), antes.size());
 }
 
 QTEST_GUILESS_MAIN(TestEsquema)
