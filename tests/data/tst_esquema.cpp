@@ -2,6 +2,7 @@
 // fixed statement the program sends, the foreign key and the two computed
 // tables.
 #include "BancoTeste.h"
+#include "app/Acessos.h"
 #include "data/Comandos.h"
 #include "data/Esquema.h"
 #include "data/Query.h"
@@ -112,15 +113,6 @@ int Um(Database &db, const QStringList &sql, const QString &campo, int p1 = 1)
         q.ParamByName(QStringLiteral("p1")).AsInteger(p1);
     q.Open();
     return q.FieldByName(campo).AsInteger();
-}
-
-// What a desk does after login: marks its connection for ativos.
-void Marca(Database &db, const QString &usuario)
-{
-    Query q(db);
-    q.SetSQL(Comandos::kMarcaAtivo);
-    q.ParamByName(QStringLiteral("p_usuario")).AsString(usuario);
-    q.Open();
 }
 
 // The other desks as the given user's desk lists them.
@@ -393,14 +385,13 @@ void TestEsquema::ativosListaMesasConectadas()
     BANCO_DO_MODO(b);
     Database eu;
     b.Configura(eu);
-    const auto marca = Marca;
     auto outros = [&] { return Outros(eu, QStringLiteral("ANA")); };
-    marca(eu, QStringLiteral("ANA"));
+    MarcaMesaAtiva(eu, QStringLiteral("ANA"));
     QCOMPARE(outros(), QStringList());
     {
         Database outra;
         b.Configura(outra);
-        marca(outra, QStringLiteral("JOSÉ"));
+        MarcaMesaAtiva(outra, QStringLiteral("JOSÉ"));
         QCOMPARE(outros(), QStringList{QStringLiteral("JOSÉ")});
         // A connection that never logged in is not a desk.
         Database semLogin;
@@ -451,9 +442,9 @@ void TestEsquema::ativosSoDoMesmoUsuarioDoBanco()
         mesa->SetUserName(usuario);
         mesa->SetPassword(senha);
     }
-    Marca(mesaA, QStringLiteral("ANA"));
-    Marca(mesaA2, QStringLiteral("MARIA"));
-    Marca(mesaB, QStringLiteral("JOSÉ"));
+    MarcaMesaAtiva(mesaA, QStringLiteral("ANA"));
+    MarcaMesaAtiva(mesaA2, QStringLiteral("MARIA"));
+    MarcaMesaAtiva(mesaB, QStringLiteral("JOSÉ"));
 
     QCOMPARE(Outros(mesaA, QString()), (QStringList{QStringLiteral("ANA"), QStringLiteral("MARIA")}));
     QCOMPARE(Outros(mesaA, QStringLiteral("ANA")), QStringList{QStringLiteral("MARIA")});
