@@ -42,7 +42,9 @@ private slots:
     void dinheiroExato();
     void charSemPreenchimento_data();
     void charSemPreenchimento();
+    void textoForaDoConjuntoRecusado_data() { AdicionaModosBanco(); }
     void textoForaDoConjuntoRecusado();
+    void textoLongoDemaisRecusado_data() { AdicionaModosBanco(); }
     void textoLongoDemaisRecusado();
     void indicadores_data();
     void indicadores();
@@ -247,7 +249,7 @@ void TestQuery::charSemPreenchimento()
 
 void TestQuery::textoForaDoConjuntoRecusado()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
@@ -258,7 +260,7 @@ void TestQuery::textoForaDoConjuntoRecusado()
 
 void TestQuery::textoLongoDemaisRecusado()
 {
-    const BancoTeste b = NovoBancoEmbarcado();
+    BANCO_DO_MODO(b);
     Database db;
     b.Configura(db);
     Query q(db);
