@@ -78,17 +78,16 @@ TfrmPrincipal::TfrmPrincipal(ValoresPrograma v, QWidget *parent)
     for (const auto &[acao, item] : kItens)
         if (auto *a = findChild<QAction *>(QLatin1String(acao)))
             a->setProperty("itemMenu", QLatin1String(item));
-    // A menu-bar entry shows its menu's hint; Qt shows none for these.
-    for (QMenu *m : MainMenu1->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+    // A menu's entry carries the menu's name and hint.
+    for (QMenu *m : MainMenu1->findChildren<QMenu *>()) {
+        m->menuAction()->setProperty("itemMenu", m->objectName());
         if (m->menuAction()->statusTip().isEmpty())
             m->menuAction()->setStatusTip(m->statusTip());
-    connect(MainMenu1, &QMenuBar::hovered, this,
-            [this](QAction *a) { StatusPanel[0]->setText(u' ' + a->statusTip()); });
-    // Hints of the controls in the program's other windows reach panel 0 too:
-    // Qt hands a hint up only as far as the window it was shown in.
+    }
+    // Qt shows no hint for a menu-bar entry of its own.
+    connect(MainMenu1, &QMenuBar::hovered, this, [this](QAction *a) { MostraDica(a->statusTip()); });
+    // Hints reach panel 0 from every window of the program (see eventFilter).
     qApp->installEventFilter(this);
-    for (QMenu *m : MainMenu1->findChildren<QMenu *>())
-        m->menuAction()->setProperty("itemMenu", m->objectName());
 
     // Esc closes, Up goes back: one hook for every window of the program.
     InstalaTecladoAplicacao(this);
@@ -197,10 +196,13 @@ void TfrmPrincipal::MontaLogotipo()
 
 bool TfrmPrincipal::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::StatusTip && o != this && o->isWidgetType()
-        && static_cast<QWidget *>(o)->isWindow()) {
-        StatusPanel[0]->setText(u' ' + static_cast<QStatusTipEvent *>(e)->tip());
-        return false;
+    // The hint of whatever is under the pointer goes to panel 0. Qt hands a
+    // hint up only as far as the window it was shown in, so it is taken
+    // there, in this window or any other; this window's own status bar
+    // shows no message of its own.
+    if (e->type() == QEvent::StatusTip && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow()) {
+        MostraDica(static_cast<QStatusTipEvent *>(e)->tip());
+        return o == this;
     }
     if (e->type() == QEvent::MouseButtonRelease) {
         if (o == LblEmail)
@@ -221,14 +223,9 @@ void TfrmPrincipal::LblSiteClick()
     QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + kSite));
 }
 
-bool TfrmPrincipal::event(QEvent *e)
+void TfrmPrincipal::MostraDica(const QString &dica)
 {
-    // The hint of whatever is under the pointer goes to panel 0.
-    if (e->type() == QEvent::StatusTip) {
-        StatusPanel[0]->setText(u' ' + static_cast<QStatusTipEvent *>(e)->tip());
-        return true;
-    }
-    return QMainWindow::event(e);
+    StatusPanel[0]->setText(u' ' + dica);
 }
 
 void TfrmPrincipal::Timer1Timer()

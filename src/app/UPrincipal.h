@@ -64,10 +64,10 @@ public:
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
-    bool event(QEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    void MostraDica(const QString &dica);
     bool ConfirmaESai();
     void Conecta();
     void CentraLogotipo();

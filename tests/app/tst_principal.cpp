@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QFile>
 #include <QTest>
@@ -199,6 +200,12 @@ void TestPrincipal::dicasNoPainelZero()
     TfrmPrincipal p(Valores(CaminhoIniTeste()));
     emit p.MainMenu1->hovered(p.Configuraes1->menuAction());
     QCOMPARE(p.StatusPanel[0]->text(), QStringLiteral(" Empresa"));
+    // An item of an open menu, whose hint Qt sends to the menu bar.
+    QStatusTipEvent item(p.Obitos->statusTip());
+    QApplication::sendEvent(p.MainMenu1, &item);
+    QCOMPARE(p.StatusPanel[0]->text(), QStringLiteral(" Cadastro de Óbitos"));
+    // Panel 0 only: the status bar shows no message over its panels.
+    QVERIFY(p.statusBar()->currentMessage().isEmpty());
 
     QDialog d(&p);
     auto *campo = new QLineEdit(&d);
