@@ -45,16 +45,16 @@ TfrmCadEmpresa::TfrmCadEmpresa(Database &db, int codigoEmpresa, QWidget *parent)
     edt_Codigo->setPalette(p);
 
     campos_ = {
-        {edt_RazaoSocial, "emp_razao", "p_razao", Conversao::Texto, {}},
-        {edt_Endereco, "emp_ender", "p_endereco", Conversao::Texto, {}},
-        {edt_Bairro, "emp_bairro", "p_bairro", Conversao::Texto, {}},
-        {edt_Complemento, "emp_compl", "p_complemento", Conversao::Texto, {}},
-        {edt_Cidade, "emp_cidade", "p_cidade", Conversao::Texto, {}},
-        {cbbox_UF, "emp_uf", "p_uf", Conversao::Lista, {}},
-        {mskedt_CEP, "emp_cep", "p_cep", Conversao::Mascara, kMascaraCEP},
-        {mskedt_CNPJ, "emp_cnpj", "p_cnpj", Conversao::Mascara, kMascaraCNPJ},
-        {mskedt_Fone, "emp_fone", "p_fone", Conversao::Mascara, kMascaraFone},
-        {edt_Responsavel, "emp_resp", "p_responsavel", Conversao::Texto, {}},
+        {edt_RazaoSocial, "emp_razao", "p_razao", Conversao::Texto, {}, &DadosEmpresa::razao},
+        {edt_Endereco, "emp_ender", "p_endereco", Conversao::Texto, {}, &DadosEmpresa::endereco},
+        {edt_Bairro, "emp_bairro", "p_bairro", Conversao::Texto, {}, &DadosEmpresa::bairro},
+        {edt_Complemento, "emp_compl", "p_complemento", Conversao::Texto, {}, &DadosEmpresa::complemento},
+        {edt_Cidade, "emp_cidade", "p_cidade", Conversao::Texto, {}, &DadosEmpresa::cidade},
+        {cbbox_UF, "emp_uf", "p_uf", Conversao::Lista, {}, &DadosEmpresa::uf},
+        {mskedt_CEP, "emp_cep", "p_cep", Conversao::Mascara, kMascaraCEP, &DadosEmpresa::cep},
+        {mskedt_CNPJ, "emp_cnpj", "p_cnpj", Conversao::Mascara, kMascaraCNPJ, &DadosEmpresa::cnpj},
+        {mskedt_Fone, "emp_fone", "p_fone", Conversao::Mascara, kMascaraFone, &DadosEmpresa::fone},
+        {edt_Responsavel, "emp_resp", "p_responsavel", Conversao::Texto, {}, &DadosEmpresa::responsavel},
     };
     cbbox_UF->addItems(kUFs);
     cbbox_UF->setCurrentIndex(-1);
@@ -222,7 +222,8 @@ void TfrmCadEmpresa::btn_CancelarClick()
 }
 
 // The sheet shows the stored row, not what is typed and unsaved; postal
-// code, CNPJ and telephone only where the form's field holds something.
+// code, CNPJ and telephone (the masked fields) only where the form's field
+// holds something.
 DadosEmpresa TfrmCadEmpresa::DadosDaFicha()
 {
     DadosEmpresa d;
@@ -230,23 +231,10 @@ DadosEmpresa TfrmCadEmpresa::DadosDaFicha()
     // Another desk may have deleted the row meanwhile: an empty sheet then.
     if ((!IBQryEmpresa.Active() && !LeRegistro()) || IBQryEmpresa.IsEmpty())
         return d;
-    const auto coluna = [this](const char *nome) {
-        return IBQryEmpresa.FieldByName(QLatin1String(nome)).AsString();
-    };
-    const auto seCampo = [&](QLineEdit *campo, const char *nome) {
-        return ValorMascarado(campo).trimmed().isEmpty() ? QString() : coluna(nome);
-    };
     d.codigo = IBQryEmpresa.FieldByName(QStringLiteral("emp_codigo")).AsInteger();
-    d.razao = coluna("emp_razao");
-    d.endereco = coluna("emp_ender");
-    d.bairro = coluna("emp_bairro");
-    d.complemento = coluna("emp_compl");
-    d.cidade = coluna("emp_cidade");
-    d.uf = coluna("emp_uf");
-    d.cep = seCampo(mskedt_CEP, "emp_cep");
-    d.cnpj = seCampo(mskedt_CNPJ, "emp_cnpj");
-    d.fone = seCampo(mskedt_Fone, "emp_fone");
-    d.responsavel = coluna("emp_resp");
+    for (const Campo &c : campos_)
+        if (c.conversao != Conversao::Mascara || !ValorCampo(c).trimmed().isEmpty())
+            d.*c.ficha = IBQryEmpresa.FieldByName(QLatin1String(c.coluna)).AsString();
     return d;
 }
 

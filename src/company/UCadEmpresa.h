@@ -35,6 +35,7 @@ public:
         const char *parametro;
         Conversao conversao;
         QString mascara;
+        QString DadosEmpresa::*ficha;   // where the company sheet takes it
     };
     const QList<Campo> &Campos() const { return campos_; }
     QString ValorCampo(const Campo &c) const;
