@@ -1,7 +1,6 @@
 #include "app/UOpcoesAdicionais.h"
 
 #include "common/Ampulheta.h"
-
 #include "common/ArquivoIni.h"
 #include "common/Convencoes.h"
 #include "common/Encerramento.h"

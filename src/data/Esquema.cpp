@@ -72,22 +72,22 @@ void CriaBancoComEsquema(const QString &nome, const QString &usuario, const QStr
     db.SetDatabaseName(nome);
     db.SetUserName(usuario);
     db.SetPassword(senha);
+    const auto abre = [&db] {
+        try {
+            db.Open();
+            db.Close();
+            return true;
+        } catch (const DbError &) {
+            return false;
+        }
+    };
     try {
         Database::CreateDatabase(nome, usuario, senha);
     } catch (const DbError &) {
         // On a server the file is not ours to look at: the engine only says
         // it could not create it. One that opens was there already.
-        if (!local) {
-            bool abriu = false;
-            try {
-                db.Open();
-                abriu = true;
-                db.Close();
-            } catch (const DbError &) {
-            }
-            if (abriu)
-                throw existe;
-        }
+        if (!local && abre())
+            throw existe;
         throw;
     }
     // A script that fails part-way leaves no half-made database behind: a

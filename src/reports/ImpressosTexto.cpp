@@ -3,7 +3,6 @@
 #include "common/Ampulheta.h"
 #include "common/U_Funcoes.h"
 
-
 namespace {
 const Atributos kNormal;
 const Atributos kNegrito(Atributo::Negrito);
