@@ -212,7 +212,5 @@ void TfrmLogin::closeEvent(QCloseEvent *e)
 void MostraLogin(TfrmPrincipal &principal)
 {
     TfrmLogin frmLogin(principal);
-    frmLogin.show();
-    frmLogin.FormActivate();
     frmLogin.exec();
 }
